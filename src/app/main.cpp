@@ -1,0 +1,36 @@
+#include "data/datadir.h"
+#include "data/schema.h"
+#include "data/workingcontext.h"
+#include "ui/application.h"
+#include "ui/mainframe.h"
+#include "ui/messagebox.h"
+#include "ui/registration.h"
+#include "ui/screennames.h"
+
+#include <QDir>
+
+int main(int argc, char** argv) {
+    tirelou::ui::Application app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tirelou"));
+
+    const QString dataDir =
+        tirelou::ResolveDataDir(QCoreApplication::arguments(), qEnvironmentVariable("TIRELOU_DATA_DIR"));
+    if (!QDir().mkpath(dataDir) || !tirelou::EnsureTemplate(dataDir)) {
+        tirelou::ui::MessageBox::show(nullptr, QStringLiteral("Cannot use the data folder %1").arg(dataDir),
+                                      QStringLiteral("Tirelou"), tirelou::ui::MessageIcon::Stop);
+        return 1;
+    }
+
+    tirelou::WorkingContext ctx(dataDir);
+    tirelou::ui::ScreenRegistry registry;
+    tirelou::RegisterAllScreens(registry);
+
+    tirelou::ui::MainFrame frame(ctx, registry);
+    QObject::connect(&frame, &tirelou::ui::MainFrame::programEnded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    frame.setCaption(QStringLiteral("TIRELOU"));
+    frame.fitToScreen();
+    frame.show();
+    frame.open(tirelou::screen::MotDePasse);
+    return app.exec();
+}

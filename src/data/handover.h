@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+#include <vector>
+
+// Small text files through which a screen passes its context to the next one, and the
+// language setting. Written whole, one value per line ending in CR LF; read back in the
+// same order, item by item or line by line.
+namespace tirelou {
+
+class WorkingContext;
+
+namespace handover {
+inline const QString Langue = QStringLiteral("Langue.dat");
+inline const QString Lire = QStringLiteral("Lire.xfr");
+inline const QString Ecrire = QStringLiteral("Ecrire.xfr");
+inline const QString Modif = QStringLiteral("Modif.xfr");
+inline const QString Encour = QStringLiteral("Encour");
+inline const QString Sauve = QStringLiteral("Sauve.xfr");
+} // namespace handover
+
+// A text is written as it stands; a number in print form (" 12.5 ", "-3 ").
+using HandValue = std::variant<QString, double>;
+
+// Writes the file whole in the data folder, replacing it. Returns false when it could not
+// be written (the previous content then stays).
+bool WriteHandOver(const WorkingContext& ctx, const QString& name, const std::vector<HandValue>& values);
+
+// Reads a hand-over file. A missing file or a read past its end gives empty texts and 0,
+// and ok() turns false.
+class HandOverReader {
+public:
+    HandOverReader(const WorkingContext& ctx, const QString& name);
+
+    bool exists() const { return exists_; }
+    bool ok() const { return ok_; }
+    bool atEnd() const;
+
+    // The next item: leading blanks skipped, up to a comma or the end of the line
+    // (a text in double quotes may hold commas).
+    QString item();
+    // The next item read as a number.
+    double numberItem();
+    // The rest of the current line, unchanged.
+    QString line();
+
+private:
+    QStringList lines_;
+    int line_ = 0;
+    qsizetype col_ = 0;
+    bool exists_ = false;
+    bool ok_ = true;
+};
+
+// "Langue.dat": whether it exists, reading it into the working language, writing it.
+bool LanguageFileExists(const WorkingContext& ctx);
+void ReadLanguage(WorkingContext& ctx);
+bool WriteLanguage(WorkingContext& ctx, const QString& language);
+
+} // namespace tirelou

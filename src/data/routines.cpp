@@ -1,0 +1,156 @@
+#include "data/routines.h"
+
+#include "data/numbers.h"
+#include "data/schema.h"
+#include "data/workingcontext.h"
+
+#include <QDir>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+namespace tirelou {
+
+std::optional<QString> MonthTableFor(bool french, int n) {
+    if (n < 1 || n > 12)
+        return std::nullopt;
+    return (french ? FrenchMonthTables() : EnglishMonthTables())[static_cast<std::size_t>(n - 1)];
+}
+
+void MonthTableName(WorkingContext& ctx, int n) {
+    if (auto name = MonthTableFor(ctx.french(), n))
+        ctx.monthTable = *name;
+}
+
+void LoadCategories(WorkingContext& ctx) {
+    ctx.workRs.open(ctx.accountDb, ctx.french() ? table::Rubriques : table::Rubriqueseng);
+    ctx.workRs.moveLast();
+    ctx.categoryCount = ctx.workRs.recordCount();
+    ctx.categoryList.clear();
+    ctx.workRs.moveFirst();
+    for (int i = 0; i < ctx.categoryCount; ++i) {
+        ctx.categoryList << ctx.workRs.value(field::Rubrique).trimmed();
+        ctx.workRs.moveNext();
+    }
+    ctx.categoryList << QString();
+    CloseWorkRs(ctx);
+}
+
+void CloseWorkRs(WorkingContext& ctx) { ctx.workRs.close(); }
+
+void LoadMonth(WorkingContext& ctx, const QString& table) {
+    LoadedMonth m;
+    const auto sized = [](int n) { return QStringList(n + 1, QString()); };
+    try {
+        RecordSet& rs = ctx.workRs;
+        rs.open(ctx.accountDb, table);
+        m.monthRowCount = rs.recordCount();
+        for (QStringList* list : {&m.entryCategory, &m.entryLabel, &m.entryNumber, &m.entryPrice, &m.entryDate,
+                                  &m.entryKind, &m.extraA, &m.extraB})
+            *list = sized(m.monthRowCount);
+
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
+            const double amount = NumberValue(rs.value(field::Montant));
+            if (amount > 0)
+                m.depositTotal += amount;
+        }
+        if (m.monthRowCount > 0) {
+            rs.moveFirst();
+            m.previousAmount = NumberValue(rs.value(field::MontPrecedent));
+            m.remainderText = rs.value(field::Reste);
+        }
+        int i = 0;
+        for (rs.moveFirst(); !rs.eof(); rs.moveNext(), ++i) {
+            const QString category = rs.value(field::Rubriques).trimmed();
+            const bool free = category == QLatin1String("0");
+            m.entryCategory[i] = category;
+            m.entryLabel[i] = free ? QStringLiteral("0") : rs.value(field::Libelle).trimmed();
+            m.entryNumber[i] = free ? QStringLiteral("0") : rs.value(field::NumCheque).trimmed();
+            m.entryPrice[i] = free ? QStringLiteral("0") : rs.value(field::Prix).trimmed();
+            m.entryDate[i] = free ? QStringLiteral("0") : rs.value(field::Date).trimmed();
+            m.entryKind[i] = free ? QStringLiteral("0") : rs.value(field::Poste).trimmed();
+            if (!free)
+                ++m.usedRowCount;
+        }
+        rs.moveFirst();
+        for (int r = 0; r < 3 && !rs.eof(); ++r, rs.moveNext())
+            m.reserveTexts[static_cast<std::size_t>(r)] = rs.value(field::Reserve);
+    } catch (const DbError&) {
+        // A missing table or field: what was read so far stands.
+        if (m.entryCategory.isEmpty())
+            for (QStringList* list : {&m.entryCategory, &m.entryLabel, &m.entryNumber, &m.entryPrice,
+                                      &m.entryDate, &m.entryKind, &m.extraA, &m.extraB})
+                *list = sized(0);
+    }
+    CloseWorkRs(ctx);
+    ctx.month = std::move(m);
+}
+
+void MarkRowFree(WorkingContext& ctx) {
+    LoadedMonth& m = ctx.month;
+    const int i = ctx.loopIndex;
+    for (QStringList* list : {&m.entryCategory, &m.entryLabel, &m.entryNumber, &m.entryPrice, &m.entryDate,
+                              &m.entryKind})
+        if (i >= 0 && i < list->size())
+            (*list)[i] = QStringLiteral("0");
+}
+
+void Pause(const WorkingContext& ctx, QObject* owner, std::function<void()> then) {
+    QTimer::singleShot(ctx.pauseMs, owner, std::move(then));
+}
+
+QString EncodePassword(const QString& password) {
+    QString out = password.trimmed();
+    for (QChar& c : out)
+        c = QChar(static_cast<char16_t>(c.unicode() + 120));
+    return out;
+}
+
+QString DecodePassword(const QString& stored) {
+    QString out = stored.trimmed();
+    for (QChar& c : out)
+        c = QChar(static_cast<char16_t>(c.unicode() - 120));
+    return out;
+}
+
+QStringList ListAccountFiles(const QString& dir) {
+    return QDir(dir).entryList({QStringLiteral("*") + AccountFileSuffix}, QDir::Files,
+                               QDir::Name | QDir::IgnoreCase);
+}
+
+QString TodayField(const WorkingContext& ctx) {
+    return ctx.clock.today().toString(ctx.french() ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy"));
+}
+
+bool IsFreeRow(const RecordSet& rs) { return rs.value(field::Rubriques).trimmed() == QLatin1String("0"); }
+
+void WriteEntryFields(RecordSet& rs, const Entry& e) {
+    rs.setValue(field::Rubriques, e.rubriques);
+    rs.setValue(field::Libelle, e.libelle);
+    rs.setValue(field::NumCheque, e.numCheque);
+    rs.setValue(field::Prix, e.prix);
+    rs.setValue(field::Date, e.date);
+    rs.setValue(field::Poste, e.poste);
+}
+
+int PlaceEntry(RecordSet& rs, const Entry& entry, bool skipLastRow, const QStringList& zeroOnAppend) {
+    const int count = rs.recordCount();
+    const int scan = skipLastRow ? count - 1 : count;
+    for (int i = 0; i < scan; ++i) {
+        rs.moveTo(i);
+        if (IsFreeRow(rs)) {
+            rs.edit();
+            WriteEntryFields(rs, entry);
+            rs.update();
+            return i;
+        }
+    }
+    rs.addNew();
+    for (const QString& f : zeroOnAppend)
+        rs.setValue(f, QStringLiteral("0"));
+    WriteEntryFields(rs, entry);
+    rs.update();
+    return count;
+}
+
+} // namespace tirelou

@@ -1,0 +1,103 @@
+#include "ui/screenbase.h"
+
+#include "data/handover.h"
+#include "data/routines.h"
+#include "data/workingcontext.h"
+#include "ui/mainframe.h"
+#include "ui/widgets.h"
+
+#include <QLabel>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace tirelou::ui {
+
+namespace {
+const char* const kDesignedSize = "tirelouDesignedPointSize";
+}
+
+ScreenBase::ScreenBase(const ScreenEnv& env) : ctx_(env.ctx), frame_(env.frame) {
+    setAutoFillBackground(true);
+    outer_ = new QVBoxLayout(this);
+    outer_->setContentsMargins(0, 0, 0, 0);
+    outer_->setSpacing(0);
+    captionStrip_ = new QLabel(this);
+    captionStrip_->setObjectName(QStringLiteral("screenCaption"));
+    captionStrip_->setProperty("role", QStringLiteral("caption"));
+    outer_->addWidget(captionStrip_);
+    auto* content = new QWidget(this);
+    content->setObjectName(QStringLiteral("screenBody"));
+    body_ = new QVBoxLayout(content);
+    body_->setContentsMargins(16, 12, 16, 12);
+    body_->setSpacing(6);
+    outer_->addWidget(content, 1);
+}
+
+ScreenBase::~ScreenBase() = default;
+
+bool ScreenBase::french() const { return ctx_.french(); }
+
+QString ScreenBase::caption() const { return captionStrip_->text(); }
+
+void ScreenBase::readLanguage() { ReadLanguage(ctx_); }
+
+void ScreenBase::setCaption(const QString& caption) {
+    captionStrip_->setText(caption);
+    setWindowTitle(caption);
+}
+
+void ScreenBase::setFrameCaption(const QString& caption) { frame_.setCaption(caption); }
+
+void ScreenBase::open(const QString& screen) { frame_.open(screen); }
+
+void ScreenBase::endProgram() { frame_.endProgram(); }
+
+Toolbar* ScreenBase::toolbar() {
+    if (!toolbar_) {
+        toolbar_ = new Toolbar(this);
+        toolbar_->setObjectName(QStringLiteral("Toolbar1"));
+        outer_->insertWidget(1, toolbar_);
+    }
+    return toolbar_;
+}
+
+void ScreenBase::applyScale() {
+    const int factor = ctx_.scale.factor > 0 ? ctx_.scale.factor : 100;
+    QList<QWidget*> widgets = findChildren<QWidget*>();
+    widgets.prepend(this);
+    for (QWidget* w : widgets) {
+        QVariant designed = w->property(kDesignedSize);
+        if (!designed.isValid()) {
+            designed = w->font().pointSizeF();
+            w->setProperty(kDesignedSize, designed);
+        }
+        QFont f = w->font();
+        f.setPointSizeF(designed.toDouble() * factor / 100.0);
+        w->setFont(f);
+        if (auto* grid = qobject_cast<Grid*>(w))
+            grid->applyScale(factor);
+    }
+}
+
+void ScreenBase::message(const QString& text, const QString& title, MessageIcon icon) {
+    MessageBox::show(this, text, title, icon);
+}
+
+void ScreenBase::pause(std::function<void()> then) {
+    setEnabled(false);
+    Pause(ctx_, this, [this, then = std::move(then)] {
+        setEnabled(true);
+        then();
+    });
+}
+
+QLabel* ScreenBase::makeLabel(const QString& name, const QString& role) {
+    auto* label = new QLabel(this);
+    label->setObjectName(name);
+    label->setAccessibleName(name);
+    if (!role.isEmpty())
+        label->setProperty("role", role);
+    return label;
+}
+
+} // namespace tirelou::ui

@@ -1,0 +1,213 @@
+#include "ui/widgets.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QToolButton>
+
+#include "data/scaling.h"
+
+namespace tirelou::ui {
+
+// ---- InputField
+
+InputField::InputField(QWidget* parent) : QLineEdit(parent) {}
+
+void InputField::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        emit entered();
+        return;
+    }
+    const QString text = event->text();
+    const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
+                       !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (upperCase_ && typed && text.toUpper() != text) {
+        QKeyEvent upper(event->type(), event->key(), event->modifiers(), text.toUpper(), event->isAutoRepeat(),
+                        static_cast<ushort>(event->count()));
+        QLineEdit::keyPressEvent(&upper);
+        event->setAccepted(upper.isAccepted());
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+// ---- ListBox
+
+ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit itemChosen(row(item)); });
+}
+
+void ListBox::keyPressEvent(QKeyEvent* event) {
+    // Enter picks the current item, so the lists work without a mouse too.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0) {
+        event->accept();
+        emit itemChosen(currentRow());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+QString ListBox::itemText(int index) const {
+    const QListWidgetItem* it = item(index);
+    return it ? it->text() : QString();
+}
+
+// ---- Grid
+
+Grid::Grid(QWidget* parent) : QTableWidget(parent) {
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setWordWrap(false);
+    setAlternatingRowColors(false);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+}
+
+void Grid::styleCell(int row, int column) {
+    QTableWidgetItem* it = item(row, column);
+    if (!it)
+        return;
+    if (row < headingRows_) {
+        QFont f = it->font();
+        f.setBold(true);
+        it->setFont(f);
+        it->setBackground(palette().button());
+    }
+}
+
+void Grid::setText(int row, int column, const QString& text) {
+    if (row >= rowCount())
+        setRowCount(row + 1);
+    if (column >= columnCount())
+        setColumnCount(column + 1);
+    QTableWidgetItem* it = item(row, column);
+    if (!it) {
+        it = new QTableWidgetItem;
+        it->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        setItem(row, column, it);
+    }
+    it->setText(text);
+    styleCell(row, column);
+}
+
+QString Grid::text(int row, int column) const {
+    const QTableWidgetItem* it = item(row, column);
+    return it ? it->text() : QString();
+}
+
+void Grid::setAlignment(int row, int column, Qt::Alignment alignment) {
+    if (!item(row, column))
+        setText(row, column, QString());
+    item(row, column)->setTextAlignment(alignment | Qt::AlignVCenter);
+}
+
+int Grid::addRow() {
+    const int r = rowCount();
+    setRowCount(r + 1);
+    return r;
+}
+
+void Grid::clearAll() {
+    clearContents();
+    setRowCount(0);
+}
+
+void Grid::setHeadingRows(int rows) { headingRows_ = rows; }
+
+void Grid::setDesignedColumnWidths(const QList<int>& twips) {
+    designedWidths_ = twips;
+    if (columnCount() < twips.size())
+        setColumnCount(static_cast<int>(twips.size()));
+    applyScale(100);
+}
+
+void Grid::applyScale(int factor) {
+    for (int c = 0; c < designedWidths_.size(); ++c)
+        setColumnWidth(c, Scaled(designedWidths_[c], factor) / 15);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+}
+
+QStringList Grid::rowTexts() const {
+    QStringList out;
+    for (int r = 0; r < rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < columnCount(); ++c)
+            cells << text(r, c);
+        out << cells.join(QLatin1Char('|'));
+    }
+    return out;
+}
+
+// ---- Toolbar
+
+Toolbar::Toolbar(QWidget* parent) : QToolBar(parent) {
+    setMovable(false);
+    setFloatable(false);
+    setToolButtonStyle(Qt::ToolButtonTextOnly);
+}
+
+int Toolbar::addButton(const QString& caption) {
+    QAction* action = addAction(caption);
+    actions_.push_back(action);
+    const int index = count();
+    action->setObjectName(QStringLiteral("button%1").arg(index));
+    connect(action, &QAction::triggered, this, [this, index] { emit buttonClicked(index); });
+    if (QWidget* w = widgetForAction(action)) {
+        w->setObjectName(QStringLiteral("toolbarButton%1").arg(index));
+        w->setAccessibleName(caption);
+    }
+    return index;
+}
+
+int Toolbar::addSeparator() {
+    actions_.push_back(QToolBar::addSeparator());
+    return count();
+}
+
+QAction* Toolbar::button(int index) const {
+    return index >= 1 && index <= count() ? actions_[static_cast<std::size_t>(index - 1)] : nullptr;
+}
+
+QToolButton* Toolbar::buttonWidget(int index) const {
+    QAction* a = button(index);
+    return a ? qobject_cast<QToolButton*>(widgetForAction(a)) : nullptr;
+}
+
+void Toolbar::setCaption(int index, const QString& caption) {
+    if (QAction* a = button(index)) {
+        a->setText(caption);
+        if (QWidget* w = widgetForAction(a))
+            w->setAccessibleName(caption);
+    }
+}
+
+QString Toolbar::caption(int index) const {
+    QAction* a = button(index);
+    return a ? a->text() : QString();
+}
+
+void Toolbar::setButtonVisible(int index, bool visible) {
+    if (QAction* a = button(index))
+        a->setVisible(visible);
+}
+
+bool Toolbar::isButtonVisible(int index) const {
+    QAction* a = button(index);
+    return a && a->isVisible();
+}
+
+void Toolbar::setButtonEnabled(int index, bool enabled) {
+    if (QAction* a = button(index))
+        a->setEnabled(enabled);
+}
+
+bool Toolbar::isButtonEnabled(int index) const {
+    QAction* a = button(index);
+    return a && a->isEnabled();
+}
+
+} // namespace tirelou::ui

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QToolBar>
+
+#include <vector>
+
+class QToolButton;
+
+// The controls the screens are written against. Each keeps the addressing the screens
+// rely on (toolbar buttons by index from 1, grid cells by row and column with row 0 as
+// the heading) and reports user actions by signals.
+namespace tirelou::ui {
+
+// A one-line input. Enter completes it; typed characters are turned into upper case
+// before they reach the field unless that is switched off.
+class InputField : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit InputField(QWidget* parent = nullptr);
+    void setUpperCase(bool on) { upperCase_ = on; }
+    bool upperCase() const { return upperCase_; }
+
+signals:
+    void entered();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool upperCase_ = true;
+};
+
+// A list of texts; a click (or Enter on an item) reports the item's index from 0.
+class ListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit ListBox(QWidget* parent = nullptr);
+    QString itemText(int index) const;
+
+signals:
+    void itemChosen(int index);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A grid of texts. Row 0 (and more, see setHeadingRows) is the heading, drawn as such
+// but clickable like any row. Column widths are given in twips as designed and follow
+// the window scaling.
+class Grid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit Grid(QWidget* parent = nullptr);
+
+    void setText(int row, int column, const QString& text);
+    QString text(int row, int column) const;
+    void setAlignment(int row, int column, Qt::Alignment alignment);
+    // Appends a row and returns its index.
+    int addRow();
+    // Empties the grid: no rows.
+    void clearAll();
+    void setHeadingRows(int rows);
+    void setDesignedColumnWidths(const QList<int>& twips);
+    void applyScale(int factor);
+    // The cell text a test or a reader sees, row by row, cells separated by "|".
+    QStringList rowTexts() const;
+
+private:
+    void styleCell(int row, int column);
+
+    int headingRows_ = 1;
+    QList<int> designedWidths_;
+};
+
+// A row of buttons addressed by index from 1; separators take an index too.
+class Toolbar : public QToolBar {
+    Q_OBJECT
+public:
+    explicit Toolbar(QWidget* parent = nullptr);
+
+    int addButton(const QString& caption);
+    int addSeparator();
+    int count() const { return static_cast<int>(actions_.size()); }
+
+    QAction* button(int index) const;
+    QToolButton* buttonWidget(int index) const;
+    void setCaption(int index, const QString& caption);
+    QString caption(int index) const;
+    void setButtonVisible(int index, bool visible);
+    bool isButtonVisible(int index) const;
+    void setButtonEnabled(int index, bool enabled);
+    bool isButtonEnabled(int index) const;
+
+signals:
+    void buttonClicked(int index);
+
+private:
+    std::vector<QAction*> actions_;
+};
+
+} // namespace tirelou::ui

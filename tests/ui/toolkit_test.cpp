@@ -1,0 +1,254 @@
+#include "data/printdoc.h"
+#include "data/workingcontext.h"
+#include "support/guitest.h"
+#include "ui/printer.h"
+#include "ui/screenbase.h"
+#include "ui/widgets.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+using namespace tirelou;
+using namespace tirelou::test;
+
+namespace {
+
+constexpr ui::Caption kTitle{u"Écran d'essai", u"Test screen"};
+
+// A small screen using each control the way the real screens do.
+class Essai : public ui::ScreenBase {
+public:
+    using ScreenBase::ScreenBase;
+
+    void load() override {
+        readLanguage();
+        setCaption(text(kTitle));
+        setFrameCaption(QStringLiteral("TIRELOU"));
+        echo = makeLabel(QStringLiteral("echo"), QStringLiteral("echo"));
+        field = new ui::InputField(this);
+        field->setObjectName(QStringLiteral("Text1"));
+        list = new ui::ListBox(this);
+        list->setObjectName(QStringLiteral("List1"));
+        list->addItems({QStringLiteral("ASSURANCES"), QStringLiteral("ENERGIE"), QStringLiteral("MAISON")});
+        grid = new ui::Grid(this);
+        grid->setObjectName(QStringLiteral("MSFlexGrid1"));
+        grid->setDesignedColumnWidths({450, 3200});
+        grid->setText(0, 0, QStringLiteral("N°"));
+        grid->setText(0, 1, QStringLiteral("BANQUE"));
+        for (int r = 1; r <= 3; ++r) {
+            grid->setText(r, 0, QString::number(r));
+            grid->setText(r, 1, QStringLiteral("COMPTE %1").arg(r));
+        }
+        body()->addWidget(echo);
+        body()->addWidget(field);
+        body()->addWidget(list);
+        body()->addWidget(grid);
+        toolbar()->addButton(QStringLiteral("Un"));
+        toolbar()->addSeparator();
+        toolbar()->addButton(QStringLiteral("Trois"));
+        toolbar()->addButton(QStringLiteral("Suivant"));
+        toolbar()->addButton(QStringLiteral("Attendre"));
+        connect(field, &ui::InputField::entered, this, [this] { echo->setText(field->text()); });
+        connect(list, &ui::ListBox::itemChosen, this,
+                [this](int i) { echo->setText(QStringLiteral("list %1 %2").arg(i).arg(list->itemText(i))); });
+        connect(grid, &QTableWidget::cellClicked, this, [this](int r, int c) {
+            echo->setText(QStringLiteral("cell %1,%2 %3").arg(r).arg(c).arg(grid->text(r, c)));
+        });
+        connect(toolbar(), &ui::Toolbar::buttonClicked, this, [this](int index) {
+            echo->setText(QStringLiteral("button %1").arg(index));
+            if (index == 1)
+                message(QStringLiteral("Bonjour"), QStringLiteral("TIRELOU"), ui::MessageIcon::Stop);
+            if (index == 4)
+                open(QStringLiteral("Second"));
+            if (index == 5)
+                pause([this] { echo->setText(QStringLiteral("waited")); });
+        });
+        applyScale();
+    }
+
+    QLabel* echo = nullptr;
+    ui::InputField* field = nullptr;
+    ui::ListBox* list = nullptr;
+    ui::Grid* grid = nullptr;
+};
+
+// Opens another screen while it loads, as the login screen does when there is no account.
+class Chain : public ui::ScreenBase {
+public:
+    using ScreenBase::ScreenBase;
+    void load() override { open(QStringLiteral("Second")); }
+};
+
+class Second : public ui::ScreenBase {
+public:
+    using ScreenBase::ScreenBase;
+    void load() override { setCaption(QStringLiteral("Second")); }
+};
+
+class ToolkitTest : public GuiTest {
+protected:
+    ToolkitTest() {
+        registry.add<Essai>(QStringLiteral("Essai"));
+        registry.add<Chain>(QStringLiteral("Chain"));
+        registry.add<Second>(QStringLiteral("Second"));
+        data.setLanguage(French);
+    }
+    Essai* essai() { return dynamic_cast<Essai*>(current()); }
+};
+
+} // namespace
+
+TEST_F(ToolkitTest, TypedKeysAreUpperCasedAndEnterCompletes) {
+    open(QStringLiteral("Essai"));
+    ASSERT_NE(essai(), nullptr);
+    EXPECT_EQ(essai()->caption(), QStringLiteral("Écran d'essai"));
+    Type(essai()->field, QStringLiteral("carte bleue é"));
+    EXPECT_EQ(essai()->field->text(), QStringLiteral("CARTE BLEUE É"));
+    EXPECT_EQ(essai()->echo->text(), QString());
+    PressEnter(essai()->field);
+    EXPECT_EQ(essai()->echo->text(), QStringLiteral("CARTE BLEUE É"));
+
+    essai()->field->clear();
+    essai()->field->setUpperCase(false);
+    Type(essai()->field, QStringLiteral("Mot"));
+    EXPECT_EQ(essai()->field->text(), QStringLiteral("Mot"));
+}
+
+TEST_F(ToolkitTest, ToolbarIndexesCountSeparators) {
+    open(QStringLiteral("Essai"));
+    ui::Toolbar* bar = toolbar();
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->count(), 5);
+    EXPECT_EQ(bar->caption(3), QStringLiteral("Trois"));
+    clickToolbar(3);
+    EXPECT_EQ(essai()->echo->text(), QStringLiteral("button 3"));
+    bar->setButtonVisible(3, false);
+    EXPECT_FALSE(bar->isButtonVisible(3));
+    bar->setButtonEnabled(1, false);
+    EXPECT_FALSE(bar->isButtonEnabled(1));
+    EXPECT_EQ(bar->button(0), nullptr);
+    EXPECT_EQ(bar->button(6), nullptr);
+}
+
+TEST_F(ToolkitTest, GridAndListClicksGiveTheClickedCell) {
+    open(QStringLiteral("Essai"));
+    ClickGridCell(essai()->grid, 2, 1);
+    EXPECT_EQ(essai()->echo->text(), QStringLiteral("cell 2,1 COMPTE 2"));
+    EXPECT_EQ(essai()->grid->currentRow(), 2);
+    ClickGridCell(essai()->grid, 0, 0); // the heading row is clickable too
+    EXPECT_EQ(essai()->echo->text(), QStringLiteral("cell 0,0 N°"));
+    ClickListItem(essai()->list, 2);
+    EXPECT_EQ(essai()->echo->text(), QStringLiteral("list 2 MAISON"));
+
+    ui::Grid* grid = essai()->grid;
+    EXPECT_EQ(grid->rowTexts().first(), QStringLiteral("N°|BANQUE"));
+    grid->setAlignment(1, 1, Qt::AlignRight);
+    EXPECT_TRUE(grid->item(1, 1)->textAlignment() & Qt::AlignRight);
+    EXPECT_EQ(grid->addRow(), 4);
+    grid->clearAll();
+    EXPECT_EQ(grid->rowCount(), 0);
+}
+
+TEST_F(ToolkitTest, MessageBoxesAreAnsweredByTheTest) {
+    open(QStringLiteral("Essai"));
+    clickToolbar(1);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("Bonjour"));
+    EXPECT_EQ(messages()[0].title, QStringLiteral("TIRELOU"));
+    EXPECT_EQ(messages()[0].icon, ui::MessageIcon::Stop);
+}
+
+TEST_F(ToolkitTest, OpeningAScreenClosesThePreviousOne) {
+    open(QStringLiteral("Essai"));
+    QPointer<ui::ScreenBase> first = current();
+    clickToolbar(4);
+    settle();
+    EXPECT_EQ(currentName(), QStringLiteral("Second"));
+    EXPECT_TRUE(first.isNull());
+
+    // A screen that opens another while loading leaves only the other one.
+    open(QStringLiteral("Chain"));
+    settle();
+    EXPECT_EQ(currentName(), QStringLiteral("Second"));
+    EXPECT_EQ(frame->findChildren<ui::ScreenBase*>().size(), 1);
+
+    // A screen not built yet: the current one stays and the user is told.
+    open(QStringLiteral("Nowhere"));
+    EXPECT_EQ(currentName(), QStringLiteral("Second"));
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("Cet écran n'est pas encore disponible."));
+}
+
+TEST_F(ToolkitTest, PauseDisablesTheScreenThenGoesOn) {
+    open(QStringLiteral("Essai"));
+    clickToolbar(5);
+    EXPECT_FALSE(essai()->isEnabled());
+    EXPECT_TRUE(WaitFor([this] { return essai()->echo->text() == QStringLiteral("waited"); }));
+    EXPECT_TRUE(essai()->isEnabled());
+}
+
+TEST_F(ToolkitTest, FontsAndGridColumnsFollowTheScaleFactor) {
+    data.ctx().scale.factor = 100;
+    open(QStringLiteral("Essai"));
+    const double designed = essai()->field->font().pointSizeF();
+    const int column = essai()->grid->columnWidth(1);
+    EXPECT_EQ(column, 3200 / 15);
+    data.ctx().scale.factor = 150;
+    open(QStringLiteral("Essai"));
+    EXPECT_NEAR(essai()->field->font().pointSizeF(), designed * 1.5, 0.01);
+    EXPECT_EQ(essai()->grid->columnWidth(1), 4800 / 15);
+}
+
+TEST_F(ToolkitTest, EndingTheProgramIsReported) {
+    open(QStringLiteral("Essai"));
+    bool ended = false;
+    QObject::connect(frame.get(), &ui::MainFrame::programEnded, [&ended] { ended = true; });
+    frame->endProgram();
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(frame->isVisible());
+}
+
+TEST(Printer, TextsLandAtTheirColumnsInThePdf) {
+    TestData data;
+    PrintDocument doc;
+    doc.title = QStringLiteral("Essai");
+    doc.emptyLines(2).line({{50, QStringLiteral("PRELEVEMENT")}}).line(
+        {{5, QStringLiteral("LOYER")}, {60, QStringLiteral("500 €")}});
+    doc.newPage().line({{5, QStringLiteral("Page deux")}});
+    const QString pdf = data.path(QStringLiteral("essai.pdf"));
+    ASSERT_TRUE(ui::PrintToPdf(doc, pdf));
+    ASSERT_TRUE(QFile::exists(pdf));
+
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed: the text of the page is not checked";
+    QProcess p;
+    p.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(p.waitForFinished());
+    const QString text = QString::fromUtf8(p.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QStringLiteral("PRELEVEMENT")));
+    EXPECT_TRUE(text.contains(QStringLiteral("500 €")));
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 2);
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Page deux")));
+    // LOYER at column 5 stands left of the amount at column 60
+    const QString loyer = text.section(QLatin1Char('\n'), 0, -1).split(QLatin1Char('\n')).filter(QStringLiteral("LOYER")).value(0);
+    EXPECT_LT(loyer.indexOf(QStringLiteral("LOYER")), loyer.indexOf(QStringLiteral("500")));
+}
+
+TEST(Printer, WithoutAPrinterThePagesGoToAPdfInTheDataFolder) {
+    TestData data;
+    PrintDocument doc;
+    doc.title = QStringLiteral("Releve");
+    doc.line({{1, QStringLiteral("X")}});
+    data.ctx().clock.setNow(QDateTime(QDate(2026, 12, 6), QTime(10, 30, 0)));
+    const ui::PrintResult r = ui::Print(doc, data.ctx());
+    if (r.pdfPath.isEmpty())
+        GTEST_SKIP() << "this machine has a printer";
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.pdfPath, data.path(QStringLiteral("Releve-20261206-103000.pdf")));
+    EXPECT_TRUE(QFile::exists(r.pdfPath));
+}
