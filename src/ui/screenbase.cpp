@@ -14,7 +14,9 @@ namespace tirelou::ui {
 
 namespace {
 const char* const kDesignedSize = "tirelouDesignedPointSize";
-}
+constexpr Caption kFailed{u"L'opération n'a pas pu se faire, rien n'a été modifié :\n",
+                          u"The operation could not be done, nothing was changed:\n"};
+} // namespace
 
 ScreenBase::ScreenBase(const ScreenEnv& env) : ctx_(env.ctx), frame_(env.frame) {
     setAutoFillBackground(true);
@@ -81,6 +83,16 @@ void ScreenBase::applyScale() {
 
 void ScreenBase::message(const QString& text, const QString& title, MessageIcon icon) {
     MessageBox::show(this, text, title, icon);
+}
+
+bool ScreenBase::guarded(const std::function<void()>& action) {
+    try {
+        action();
+        return true;
+    } catch (const std::exception& e) {
+        message(text(kFailed) + QString::fromUtf8(e.what()), QStringLiteral("TIRELOU"), MessageIcon::Stop);
+        return false;
+    }
 }
 
 void ScreenBase::pause(std::function<void()> then) {

@@ -58,6 +58,9 @@ protected:
     // Fonts and grid columns follow the working scale factor.
     void applyScale();
     void message(const QString& text, const QString& title, MessageIcon icon = MessageIcon::None);
+    // Runs one user action; a database or file failure is shown to the user (nothing of
+    // the action was written, its transaction saw to that) and false is returned.
+    bool guarded(const std::function<void()>& action);
     // Waits the pause time with this screen's input off, then runs `then` (never after
     // the screen has closed).
     void pause(std::function<void()> then);
