@@ -45,7 +45,12 @@ ScreenBase* MainFrame::open(const QString& name) {
     stack_->setCurrentWidget(screen);
     current_ = screen;
     // Loading may itself open another screen, which then replaces this one.
-    screen->load();
+    try {
+        screen->load();
+    } catch (const std::exception& e) {
+        // The screen stays, as far as it got; the user learns why it is incomplete.
+        MessageBox::show(this, QString::fromUtf8(e.what()), windowTitle(), MessageIcon::Stop);
+    }
     if (previous && previous != current_)
         retire(previous);
     if (current_ == screen)

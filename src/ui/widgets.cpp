@@ -72,7 +72,7 @@ void Grid::styleCell(int row, int column) {
     if (!it)
         return;
     if (row < headingRows_) {
-        QFont f = it->font();
+        QFont f = font(); // the grid's own font, so headings follow the window scaling
         f.setBold(true);
         it->setFont(f);
         it->setBackground(palette().button());
@@ -129,6 +129,9 @@ void Grid::applyScale(int factor) {
     for (int c = 0; c < designedWidths_.size(); ++c)
         setColumnWidth(c, Scaled(designedWidths_[c], factor) / 15);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    for (int r = 0; r < std::min(headingRows_, rowCount()); ++r)
+        for (int c = 0; c < columnCount(); ++c)
+            styleCell(r, c);
 }
 
 QStringList Grid::rowTexts() const {

@@ -200,6 +200,8 @@ TEST_F(ToolkitTest, FontsAndGridColumnsFollowTheScaleFactor) {
     open(QStringLiteral("Essai"));
     EXPECT_NEAR(essai()->field->font().pointSizeF(), designed * 1.5, 0.01);
     EXPECT_EQ(essai()->grid->columnWidth(1), 4800 / 15);
+    EXPECT_NEAR(essai()->grid->item(0, 1)->font().pointSizeF(), designed * 1.5, 0.01); // heading too
+    EXPECT_TRUE(essai()->grid->item(0, 1)->font().bold());
 }
 
 TEST_F(ToolkitTest, EndingTheProgramIsReported) {
