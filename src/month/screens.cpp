@@ -1,8 +1,18 @@
+#include "month/banqueun.h"
+#include "month/enregisun.h"
+#include "month/modifcheque.h"
+#include "month/moisencours.h"
 #include "ui/mainframe.h"
 #include "ui/registration.h"
+#include "ui/screennames.h"
 
 namespace tirelou {
 
-void RegisterMonthScreens(ui::ScreenRegistry& registry) { (void)registry; }
+void RegisterMonthScreens(ui::ScreenRegistry& registry) {
+    registry.add<month::MoisEnCours>(screen::MoisEnCours);
+    registry.add<month::EnregisUn>(screen::EnregisUn);
+    registry.add<month::BanqueUn>(screen::BanqueUn);
+    registry.add<month::ModifCheque>(screen::ModifCheque);
+}
 
 } // namespace tirelou

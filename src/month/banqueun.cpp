@@ -1,0 +1,171 @@
+#include "month/banqueun.h"
+
+#include "data/numbers.h"
+#include "data/routines.h"
+#include "data/workingcontext.h"
+#include "month/payments.h"
+#include "ui/screennames.h"
+#include "ui/widgets.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace tirelou::month {
+namespace {
+
+constexpr ui::Caption kCaption{u"Entree / Sortie", u"Entered / Exit"};
+constexpr ui::Caption kTitle{u" Tirelou Familial ", u" Domestic Tirelou "};
+constexpr ui::Caption kAccount{u"Compte     ", u"Account     "};
+constexpr ui::Caption kPromptLabel{u"INTITULE", u"TITLED"};
+constexpr ui::Caption kPromptAmount{u"MONTANT", u"GOING UP"};
+constexpr ui::Caption kDefaultLabel{u"DEPOS", u"DEPOSIT"};
+constexpr ui::Caption kRecord{u"Enregistrez", u"Record"};
+constexpr ui::Caption kRedo{u"Refaire", u"To redo"};
+constexpr ui::Caption kLeave{u"Quiter", u"End"};
+
+enum Button { Record = 1, Redo = 2, Leave = 3 };
+
+} // namespace
+
+BanqueUn::BanqueUn(const ui::ScreenEnv& env) : ScreenBase(env) {
+    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    account_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("line"));
+    balance_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
+    prompt_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("prompt"));
+    labelEcho_ = makeLabel(QStringLiteral("Echo0"), QStringLiteral("echo"));
+    amountEcho_ = makeLabel(QStringLiteral("Echo1"), QStringLiteral("echo"));
+    text1_ = new ui::InputField(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("Text1"));
+    text2_ = new ui::InputField(this);
+    text2_->setObjectName(QStringLiteral("Text2"));
+    text2_->setAccessibleName(QStringLiteral("Text2"));
+    amountEcho_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    QFont big = title_->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    title_->setFont(big);
+
+    auto* lines = new QHBoxLayout;
+    lines->addWidget(account_);
+    lines->addStretch(1);
+    lines->addWidget(balance_);
+
+    // The typing and its echoes stand in a block of reading width in the middle.
+    auto* block = new QWidget(this);
+    block->setFixedWidth(640);
+    auto* grid = new QGridLayout(block);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(8);
+    grid->setVerticalSpacing(12);
+    grid->addWidget(prompt_, 0, 0);
+    grid->addWidget(text1_, 0, 1, 1, 2);
+    grid->addWidget(text2_, 0, 1, 1, 2);
+    grid->addWidget(labelEcho_, 1, 0, 1, 2);
+    grid->addWidget(amountEcho_, 1, 2);
+    grid->setColumnStretch(1, 3);
+    grid->setColumnStretch(2, 2);
+
+    body()->addWidget(title_);
+    body()->addLayout(lines);
+    body()->addStretch(1);
+    body()->addWidget(block, 0, Qt::AlignHCenter);
+    body()->addStretch(3);
+
+    ui::Toolbar* bar = toolbar();
+    bar->addButton(text(kRecord));
+    bar->addButton(text(kRedo));
+    bar->addButton(text(kLeave));
+    connect(bar, &ui::Toolbar::buttonClicked, this, &BanqueUn::onToolbar);
+    connect(text1_, &ui::InputField::entered, this, &BanqueUn::onLabel);
+    connect(text2_, &ui::InputField::entered, this, &BanqueUn::onAmount);
+}
+
+void BanqueUn::load() {
+    setFrameCaption(QStringLiteral("TIRELOU"));
+    reset();
+    applyScale();
+}
+
+void BanqueUn::reset() {
+    readLanguage();
+    setCaption(text(kCaption));
+    title_->setText(text(kTitle));
+    ui::Toolbar* bar = toolbar();
+    bar->setCaption(Record, text(kRecord));
+    bar->setCaption(Redo, text(kRedo));
+    bar->setCaption(Leave, text(kLeave));
+    bar->setButtonVisible(Record, false);
+    bar->setButtonVisible(Redo, false);
+    bar->setButtonVisible(Leave, true);
+    labelEcho_->hide();
+    amountEcho_->hide();
+
+    // The balance shown is the stored one, whichever screen came before.
+    guarded([this] {
+        MonthTableName(ctx(), ctx().currentMonth);
+        LoadMonth(ctx(), ctx().monthTable);
+    });
+    account_->setText(text(kAccount) + ctx().accountNumber);
+    balance_->setText(FormatAmount(AmountValue(ctx().month.remainderText)) + QStringLiteral(" €"));
+    prompt_->setText(text(kPromptLabel));
+    prompt_->show();
+    text1_->setText(text(kDefaultLabel));
+    text1_->show();
+    text1_->setFocus();
+    text1_->selectAll();
+    text2_->clear();
+    text2_->hide();
+}
+
+void BanqueUn::onLabel() {
+    text1_->hide();
+    prompt_->setText(text(kPromptAmount));
+    text2_->show();
+    text2_->setFocus();
+}
+
+void BanqueUn::onAmount() {
+    text2_->hide();
+    if (text2_->text().trimmed().isEmpty()) {
+        open(screen::MoisEnCours);
+        return;
+    }
+    const QString amount = StoredAmountText(text2_->text());
+    text2_->setText(amount);
+    labelEcho_->setText(text1_->text().trimmed().toUpper());
+    amountEcho_->setText(FormatNumber(AmountValue(amount), u"### ### ### ##00.00") + QStringLiteral("  €"));
+    labelEcho_->show();
+    amountEcho_->show();
+    prompt_->hide();
+    account_->setText(text(kAccount) + ctx().accountNumber);
+    balance_->setText(FormatAmount(AmountValue(ctx().month.remainderText)) + QStringLiteral("  €"));
+    ui::Toolbar* bar = toolbar();
+    bar->setButtonVisible(Record, true);
+    bar->setButtonVisible(Redo, true);
+    bar->setButtonVisible(Leave, false);
+}
+
+void BanqueUn::onToolbar(int index) {
+    switch (index) {
+    case Record:
+        save();
+        break;
+    case Redo:
+        reset();
+        break;
+    case Leave:
+        open(screen::MoisEnCours);
+        break;
+    default:
+        break;
+    }
+}
+
+void BanqueUn::save() {
+    if (guarded([this] { RecordDeposit(ctx(), text1_->text(), text2_->text()); }))
+        reset();
+}
+
+} // namespace tirelou::month

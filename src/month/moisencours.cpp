@@ -1,0 +1,180 @@
+#include "month/moisencours.h"
+
+#include "data/numbers.h"
+#include "data/workingcontext.h"
+#include "month/overview.h"
+#include "ui/screennames.h"
+#include "ui/widgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QToolButton>
+#include <algorithm>
+#include <array>
+
+namespace tirelou::month {
+namespace {
+
+constexpr ui::Caption kCaption{u"Mois En Cours", u"Month in progress"};
+constexpr ui::Caption kTitle{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
+constexpr ui::Caption kMonth{u"Mois En Cours  ", u"Month in progress  "};
+constexpr ui::Caption kConverted{u"Montant en €", u"Going up in £"};
+
+constexpr std::array<ui::Caption, 12> kButtons{{
+    {u"VOIR COMPTE", u"To SEE ACCOUNT"},
+    {u"VOIR THEME", u"To SEE THEME"},
+    {u"VOIR RUBRIQUES", u"To SEE CATEGORIES"},
+    {u"ENTREE / SORTIE", u"ENTERED / EXIT"},
+    {u"ENREG. PAIEMENT", u"To RECORD PAYMENT"},
+    {u"PRELEVEMENT", u"TAKING"},
+    {u"MODIF. PAIEMENT", u"MODIF. PAYMENT"},
+    {u"TRANSFERT", u"TRANSFER"},
+    {u"SAUVE", u"SAVE"},
+    {u"QUITTER", u"To LEAVE"},
+    {u"CONVERTISSEUR", u"CONVERTER"},
+    {u"RESERVE", u"RESERVE"},
+}};
+
+enum Button {
+    SeeAccount = 1,
+    SeeTheme,
+    SeeCategories,
+    Deposits,
+    RecordPayment,
+    Forecasts,
+    ModifyPayment,
+    Transfer,
+    Save,
+    Leave,
+    Converter,
+    Reserves
+};
+
+} // namespace
+
+MoisEnCours::MoisEnCours(const ui::ScreenEnv& env) : ScreenBase(env) {
+    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    account_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("line"));
+    monthName_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
+    dateLine_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
+    monthWord_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("line"));
+
+    // Twelve buttons do not fit across the window: here they stand in a column beside the
+    // figures of the month.
+    ui::Toolbar* bar = toolbar();
+    layout()->removeWidget(bar);
+    bar->setOrientation(Qt::Vertical);
+    for (const ui::Caption& c : kButtons)
+        bar->addButton(c.french());
+    connect(bar, &ui::Toolbar::buttonClicked, this, &MoisEnCours::onToolbar);
+
+    auto* figures = new QVBoxLayout;
+    figures->setSpacing(14);
+    figures->addStretch(2);
+    // The month's name and the words after it, a blank apart.
+    auto* month = new QHBoxLayout;
+    month->setSpacing(0);
+    month->addStretch(1);
+    month->addWidget(monthName_);
+    month->addSpacing(monthName_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 2);
+    month->addWidget(monthWord_);
+    month->addStretch(1);
+    for (QLabel* l : {title_, account_, dateLine_})
+        l->setAlignment(Qt::AlignCenter);
+    figures->addWidget(title_);
+    figures->addWidget(account_);
+    figures->addLayout(month);
+    figures->addWidget(dateLine_);
+    figures->addStretch(3);
+    QFont big = title_->font();
+    big.setPointSizeF(big.pointSizeF() * 1.8);
+    title_->setFont(big);
+    QFont line = account_->font();
+    line.setPointSizeF(line.pointSizeF() * 1.3);
+    for (QLabel* l : {account_, monthName_, monthWord_, dateLine_})
+        l->setFont(line);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(bar);
+    row->addLayout(figures, 1);
+    body()->addLayout(row, 1);
+}
+
+void MoisEnCours::load() {
+    setFrameCaption(QStringLiteral("TIRELOU"));
+    OpenCurrentMonth(ctx());
+    readLanguage();
+    setCaption(text(kCaption));
+    title_->setText(text(kTitle));
+    for (int i = 0; i < static_cast<int>(kButtons.size()); ++i)
+        toolbar()->setCaption(i + 1, text(kButtons[static_cast<std::size_t>(i)]));
+
+    const WorkingContext& c = ctx();
+    account_->setText(c.accountNumber + QStringLiteral("   ") +
+                      FormatAmount(BalanceOf(c.month.remainderText)) + QStringLiteral(" €"));
+    monthName_->setText(c.monthTable);
+    monthWord_->setText(text(kMonth));
+    dateLine_->setText(HubDateLine(c.clock.today(), french()));
+    applyScale();
+    // One width for the column of buttons, the widest caption's.
+    int widest = 0;
+    for (int i = 1; i <= toolbar()->count(); ++i) {
+        toolbar()->buttonWidget(i)->setMinimumWidth(0);
+        widest = std::max(widest, toolbar()->buttonWidget(i)->sizeHint().width());
+    }
+    for (int i = 1; i <= toolbar()->count(); ++i)
+        toolbar()->buttonWidget(i)->setMinimumWidth(widest);
+}
+
+void MoisEnCours::onToolbar(int index) {
+    switch (index) {
+    case SeeAccount:
+        open(screen::CompteEncours);
+        break;
+    case SeeTheme:
+        open(screen::Theme);
+        break;
+    case SeeCategories:
+        open(screen::LireRubriques);
+        break;
+    case Deposits:
+        open(screen::BanqueUn);
+        break;
+    case RecordPayment:
+        open(screen::EnregisUn);
+        break;
+    case Forecasts:
+        open(screen::Prevision);
+        break;
+    case ModifyPayment:
+        open(screen::ModifCheque);
+        break;
+    case Transfer:
+        open(screen::Mouvement);
+        break;
+    case Save:
+        open(screen::Sauvegarde);
+        break;
+    case Leave:
+        leave();
+        break;
+    case Converter:
+        convert();
+        break;
+    case Reserves:
+        open(screen::Reserve);
+        break;
+    default:
+        break;
+    }
+}
+
+void MoisEnCours::leave() {
+    open(BackupDue(ctx()) ? screen::Sauvegarde : screen::MenuTirelou);
+}
+
+void MoisEnCours::convert() {
+    message(ConvertedBalance(ctx().month.remainderText, french()), text(kConverted));
+}
+
+} // namespace tirelou::month
