@@ -1,0 +1,311 @@
+#include "schedule/prelevement.h"
+
+#include "data/handover.h"
+#include "data/numbers.h"
+#include "data/routines.h"
+#include "data/workingcontext.h"
+#include "schedule/schedule.h"
+#include "schedule/scheduleui.h"
+#include "ui/screennames.h"
+#include "ui/widgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tirelou::schedule {
+namespace {
+
+// ---- Entry
+constexpr ui::Caption kEntryWindow{u"Enregistrer Prelevement", u"To record Taking"};
+constexpr ui::Caption kEntryHeading{u"CREATION DE PRELEVEMENT", u"CREATION OF TAKING"};
+constexpr ui::Caption kEntryAccount{u"Compte     ", u"Account     "};
+constexpr ui::Caption kChoiceHeading{u"CHOIX DE LA RUBRIQUE POUR LE PRELEVEMENT",
+                                     u"CHOICE OF THE CATEGORY FOR THE TAKING"};
+constexpr ui::Caption kChosen{u"La Rubrique Choisi est ", u"The Chosen Category is "};
+constexpr ui::Caption kLabelOrEnd{u"Libelle   ou Fin", u"Draw Thin either"};
+constexpr ui::Caption kLabel{u"Libelle   ", u"Libelle   "};
+constexpr ui::Caption kAmount{u"Montant  ", u"Going up  "};
+constexpr ui::Caption kMonths{u"Nombre de Mois", u"Number of Month"};
+constexpr ui::Caption kTotal{u"Reste à Regler ", u"Remain to Adjust "};
+constexpr ui::Caption kDateTyping{u"Date (jj/mm/aaaa) ", u"Date (mm/dd/yyyy) "};
+constexpr ui::Caption kDateDone{u"Date (jj/mm/aaaa)  ", u"Date (mm/dd/yyyy)  "};
+constexpr ui::Caption kEntryButtons[3] = {
+    {u"Enregistrer", u"To record"},
+    {u"Reprendre", u"To take"},
+    {u"Quitter", u"To leave"},
+};
+const QString kEnd = QStringLiteral("FIN");
+
+// ---- List
+constexpr ui::Caption kListWindow{u"Voir Prelevement", u"To see Taking"};
+constexpr ui::Caption kListTitle{u" Tirelou Familial ", u" Tirelou Familial "};
+constexpr ui::Caption kListHeading{u"VOIR PRELEVEMENT", u"To SEE TAKING"};
+constexpr ui::Caption kListAccount{u" Compte     ", u" Account     "};
+constexpr ui::Caption kListButtons[4] = {
+    {u"CREER UN PRELEVEMENT", u"To CREATE A TAKING"},
+    {u"VOIR UN PRELEVEMENT", u"To SEE A TAKING"},
+    {u"MODIF D'UN PRELEVEMENT", u"MODIFI. OF A TAKING"},
+    {u"RETOUR", u"RETURN"},
+};
+constexpr ui::Caption kKind{u"  PRELEVEMENT", u"  TAKING"};
+constexpr ui::Caption kListTotal{u"Total des Prélèvements", u"Total of Taking"};
+
+QHBoxLayout* LinesRow(QLabel* left, QLabel* right) {
+    auto* row = new QHBoxLayout;
+    row->addWidget(left);
+    row->addStretch(1);
+    row->addWidget(right);
+    right->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return row;
+}
+
+} // namespace
+
+// ---- EnregisPrelev
+
+EnregisPrelev::EnregisPrelev(const ui::ScreenEnv& env) : ScreenBase(env) {
+    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    heading_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
+    heading_->setAlignment(Qt::AlignCenter);
+    account_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
+    remainder_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
+    choiceHeading_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("heading"));
+    chosen_ = makeLabel(QStringLiteral("Label6"), QStringLiteral("heading"));
+    list1_ = new ui::ListBox(this);
+    list1_->setObjectName(QStringLiteral("List1"));
+    list1_->setAccessibleName(QStringLiteral("List1"));
+    list1_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    text1_ = MakeInput(this, QStringLiteral("Text1"));
+    text2_ = MakeInput(this, QStringLiteral("Text2"));
+    text3_ = MakeInput(this, QStringLiteral("Text3"));
+    text4_ = MakeInput(this, QStringLiteral("Text4"));
+    form_ = new FormRows(this);
+    ui::InputField* const inputs[4] = {text1_, text2_, text3_, text4_};
+    for (int i = 0; i < 4; ++i)
+        form_->addRow(QStringLiteral("Prompt%1").arg(i), QStringLiteral("Echo%1").arg(i), inputs[i]);
+
+    body()->addWidget(title_);
+    body()->addWidget(heading_);
+    body()->addLayout(LinesRow(account_, remainder_));
+    body()->addWidget(choiceHeading_);
+    body()->addWidget(list1_);
+    body()->addWidget(chosen_);
+    body()->addWidget(form_);
+    body()->addStretch(1);
+
+    for (const ui::Caption& c : kEntryButtons)
+        toolbar()->addButton(c.french());
+    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &EnregisPrelev::onToolbar);
+    connect(list1_, &ui::ListBox::itemChosen, this, &EnregisPrelev::onCategoryChosen);
+    connect(text1_, &ui::InputField::entered, this, &EnregisPrelev::onLabel);
+    connect(text2_, &ui::InputField::entered, this, &EnregisPrelev::onAmount);
+    connect(text3_, &ui::InputField::entered, this, &EnregisPrelev::onMonths);
+    connect(text4_, &ui::InputField::entered, this, &EnregisPrelev::onDate);
+}
+
+void EnregisPrelev::load() {
+    readLanguage();
+    MonthTableName(ctx(), ctx().currentMonth);
+    setCaption(text(kEntryWindow));
+    setFrameCaption(QStringLiteral("TIRELOU"));
+    title_->setText(text(kTitleLine));
+    heading_->setText(text(kEntryHeading));
+    for (int i = 0; i < 3; ++i)
+        toolbar()->setCaption(i + 1, text(kEntryButtons[i]));
+    start();
+    applyScale();
+}
+
+void EnregisPrelev::start() {
+    toolbar()->setButtonVisible(1, false);
+    toolbar()->setButtonVisible(2, false);
+    toolbar()->setButtonVisible(3, true);
+    for (ui::InputField* t : {text1_, text2_, text3_, text4_}) {
+        t->clear();
+        t->hide();
+    }
+    form_->clearAll();
+    form_->hide();
+    heading_->hide();
+    chosen_->hide();
+    WriteHandOver(ctx(), handover::Lire, {QStringLiteral("PRELEVEMENT")});
+    QString reste;
+    guarded([&] {
+        reste = ReadRemainderText(ctx());
+        LoadCategories(ctx());
+    });
+    account_->setText(text(kEntryAccount) + ctx().accountNumber);
+    list1_->clear();
+    listIndexes_.clear();
+    for (int i = 0; i <= ctx().categoryCount && i < ctx().categoryList.size(); ++i) {
+        if (ctx().categoryList[i].trimmed().isEmpty())
+            continue; // the empty slot after the last category is not a choice
+        list1_->addItem(ctx().categoryList[i]);
+        listIndexes_ << i;
+    }
+    remainder_->setText(RemainderDisplay(reste));
+    choiceHeading_->setText(text(kChoiceHeading));
+    choiceHeading_->show();
+    list1_->show();
+    list1_->setFocus();
+}
+
+void EnregisPrelev::onCategoryChosen(int row) {
+    if (row < 0 || row >= listIndexes_.size())
+        return;
+    list1_->hide();
+    choiceHeading_->hide();
+    form_->show();
+    heading_->show();
+    chosen_->setText(text(kChosen) + list1_->itemText(row));
+    chosen_->show();
+    form_->setPrompt(0, text(kLabelOrEnd));
+    WriteHandOver(ctx(), handover::Lire, {static_cast<double>(listIndexes_[row])});
+    ShowInput(text1_, QString());
+}
+
+void EnregisPrelev::onLabel() {
+    const QString label = text1_->text().toUpper();
+    if (label.trimmed() == kEnd) {
+        open(screen::VoirPrelev);
+        return;
+    }
+    form_->setPrompt(0, text(kLabel));
+    form_->setEcho(0, label.trimmed());
+    form_->setPrompt(1, text(kAmount));
+    text1_->hide();
+    ShowInput(text2_, QString());
+}
+
+void EnregisPrelev::onAmount() {
+    form_->setEcho(1, FormatAmount(TypedNumber(text2_->text())));
+    form_->setPrompt(2, text(kMonths));
+    form_->setPrompt(1, text(kAmount));
+    text2_->hide();
+    ShowInput(text3_, QString());
+}
+
+void EnregisPrelev::onMonths() {
+    const double total = TypedNumber(text2_->text()) * TypedNumber(text3_->text());
+    form_->setPrompt(2, text(kTotal));
+    form_->setEcho(2, FormatAmount(total));
+    text3_->hide();
+    form_->setPrompt(3, text(kDateTyping));
+    ShowInput(text4_, TodayField(ctx()));
+}
+
+void EnregisPrelev::onDate() {
+    form_->setPrompt(3, text(kDateDone));
+    form_->setEcho(3, text4_->text());
+    text4_->hide();
+    toolbar()->setButtonVisible(1, true);
+    toolbar()->setButtonVisible(2, true);
+}
+
+void EnregisPrelev::save() {
+    const int index = static_cast<int>(HandOverReader(ctx(), handover::Lire).numberItem());
+    const ScheduledInput in{ctx().categoryList.value(index), text1_->text(), text2_->text(), text3_->text(),
+                            text4_->text()};
+    if (in.category.trimmed().isEmpty()) {
+        start(); // the category was lost: choose it again
+        return;
+    }
+    if (guarded([&] { AddDirectDebit(ctx(), in); }))
+        open(screen::VoirPrelev);
+}
+
+void EnregisPrelev::onToolbar(int index) {
+    switch (index) {
+    case 1:
+        save();
+        break;
+    case 2:
+        start();
+        break;
+    case 3:
+        open(screen::VoirPrelev);
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- VoirPrelev
+
+VoirPrelev::VoirPrelev(const ui::ScreenEnv& env) : ScreenBase(env) {
+    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    heading_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
+    heading_->setAlignment(Qt::AlignCenter);
+    account_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
+    remainder_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
+    grid_ = MakeGrid(this, {3400, 2400, 2900, 2300}, 0);
+    body()->addWidget(title_);
+    body()->addWidget(heading_);
+    body()->addLayout(LinesRow(account_, remainder_));
+    body()->addWidget(grid_);
+    body()->addStretch(1);
+    for (const ui::Caption& c : kListButtons)
+        toolbar()->addButton(c.french());
+    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &VoirPrelev::onToolbar);
+}
+
+void VoirPrelev::load() {
+    readLanguage();
+    MonthTableName(ctx(), ctx().currentMonth);
+    setCaption(text(kListWindow));
+    setFrameCaption(QStringLiteral("TIRELOU"));
+    title_->setText(text(kListTitle));
+    for (int i = 0; i < 4; ++i) {
+        toolbar()->setCaption(i + 1, text(kListButtons[i]));
+        toolbar()->setButtonVisible(i + 1, true);
+    }
+    grid_->hide();
+    heading_->hide();
+    account_->hide();
+    remainder_->hide();
+    applyScale();
+}
+
+void VoirPrelev::showList() {
+    toolbar()->setButtonVisible(1, false);
+    toolbar()->setButtonVisible(2, false);
+    heading_->setText(text(kListHeading));
+    heading_->show();
+    WriteHandOver(ctx(), handover::Lire, {QStringLiteral("6")});
+    LoadMonth(ctx(), ctx().monthTable);
+    HandOverReader(ctx(), handover::Lire).item();
+    account_->setText(text(kListAccount) + ctx().accountNumber);
+    remainder_->setText(RemainderDisplay(ctx().month.remainderText));
+    account_->show();
+    remainder_->show();
+
+    const ScheduledList debits = ListScheduled(ctx().month, DirectDebitKind);
+    QList<ListLine> lines;
+    for (const ScheduledItem& item : debits.items)
+        lines << ListLine{QStringLiteral("  ") + item.label, text(kKind), EuroAmount(item.monthly),
+                          MonthsCell(item.monthsLeft)};
+    FillScheduleGrid(grid_, french(), ctx().monthTable, lines, text(kListTotal), EuroAmount(debits.total));
+    grid_->show();
+}
+
+void VoirPrelev::onToolbar(int index) {
+    switch (index) {
+    case 1:
+        open(screen::EnregisPrelev);
+        break;
+    case 2:
+        guarded([this] { showList(); });
+        break;
+    case 3:
+        open(screen::ModifPrel);
+        break;
+    case 4:
+        open(screen::Prevision);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace tirelou::schedule

@@ -1,0 +1,238 @@
+#include "schedule/reserve.h"
+
+#include "data/handover.h"
+#include "data/numbers.h"
+#include "data/routines.h"
+#include "data/workingcontext.h"
+#include "schedule/scheduleui.h"
+#include "ui/screennames.h"
+#include "ui/widgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace tirelou::schedule {
+namespace {
+
+// ---- View
+constexpr ui::Caption kViewWindow{u"Reserve", u"Reserve"};
+constexpr ui::Caption kViewHeading{u"VOIR RESERVE", u"To SEE RESERVE"};
+constexpr ui::Caption kViewButtons[2] = {
+    {u"CREER RESERVE", u"To CREATE RESERVE"},
+    {u"RETOUR", u"RETURN"},
+};
+constexpr ui::Caption kBank{u"Reste en Banque ", u"Remain in Bank "};
+constexpr ui::Caption kViewAccount{u" Compte     ", u" Account     "};
+constexpr ui::Caption kKindCell{u"Prélèvement", u"Taking"};
+constexpr ui::Caption kTotal{u"Total des Réserves", u"Total of Reserves"};
+
+// ---- Entry
+constexpr ui::Caption kEntryWindow{u"Creer une Reserve", u"To create a Reserve"};
+constexpr ui::Caption kEntryHeading{u"CREATION DE RESERVE", u"CREATION OF RESERVE"};
+constexpr ui::Caption kEntryAccount{u"Compte     ", u"Account     "};
+constexpr ui::Caption kKindLine{u"Réserve", u"Reserve"};
+constexpr ui::Caption kPrompt0{u"Reserve ", u"Reserve "};
+constexpr ui::Caption kAmountPrompt{u"Montant de la reserve", u"Bringing up the reserve"};
+constexpr ui::Caption kMonthsPrompt{u"Nombre de Mois ", u"Number of Month "};
+constexpr ui::Caption kDatePrompt{u"Date (jj/mm/yyyy) ", u"Date (mm/dd/yyyy) "};
+constexpr ui::Caption kToCash{u"Reste à Encaisser ", u"Remain to Cash "};
+constexpr ui::Caption kToReserve{u"Reste à Réserver ", u"Remain to Reserve "};
+constexpr ui::Caption kDateDone{u"Date (jj/mm/yyyy)  ", u"Date (jj/mm/yyyy)  "};
+constexpr ui::Caption kEntryButtons[3] = {
+    {u"Enregistrer", u"To record"},
+    {u"Reprendre", u"To take"},
+    {u"Quitter", u"To leave"},
+};
+enum FormRow { RowAmount, RowMonths, RowDate };
+
+QString MonthsField(std::optional<double> months) {
+    return months ? TrimmedNumberText(*months) : QString();
+}
+
+} // namespace
+
+// ---- Reserve
+
+Reserve::Reserve(const ui::ScreenEnv& env) : ScreenBase(env) {
+    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    heading_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
+    heading_->setAlignment(Qt::AlignCenter);
+    account_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
+    bank_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
+    bank_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    grid_ = MakeGrid(this, {3400, 2400, 2900, 2300}, 0);
+    auto* lines = new QHBoxLayout;
+    lines->addWidget(account_);
+    lines->addStretch(1);
+    lines->addWidget(bank_);
+    body()->addWidget(title_);
+    body()->addWidget(heading_);
+    body()->addLayout(lines);
+    body()->addWidget(grid_);
+    body()->addStretch(1);
+    for (const ui::Caption& c : kViewButtons)
+        toolbar()->addButton(c.french());
+    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &Reserve::onToolbar);
+}
+
+void Reserve::load() {
+    readLanguage();
+    MonthTableName(ctx(), ctx().currentMonth);
+    setCaption(text(kViewWindow));
+    setFrameCaption(QStringLiteral("TIRELOU"));
+    title_->setText(text(kTitleLine));
+    heading_->setText(text(kViewHeading));
+    for (int i = 0; i < 2; ++i)
+        toolbar()->setCaption(i + 1, text(kViewButtons[i]));
+    account_->setText(text(kViewAccount) + ctx().accountNumber);
+
+    const ReserveState r = ReadReserve(ctx());
+    bank_->setText(text(kBank) + RemainderDisplay(r.remainderText));
+    if (r.present) {
+        FillScheduleGrid(grid_, french(), ctx().monthTable,
+                         {ListLine{QStringLiteral("Reserve"), text(kKindCell), EuroAmount(r.monthly),
+                                   MonthsCell(r.monthsLeft)}},
+                         text(kTotal), EuroAmount(r.reserved));
+        grid_->show();
+    } else {
+        grid_->hide();
+    }
+    applyScale();
+}
+
+void Reserve::onToolbar(int index) {
+    if (index == 1)
+        open(screen::EnregisReserve);
+    else if (index == 2)
+        open(screen::MoisEnCours);
+}
+
+// ---- EnregisReserve
+
+EnregisReserve::EnregisReserve(const ui::ScreenEnv& env) : ScreenBase(env) {
+    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    heading_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
+    heading_->setAlignment(Qt::AlignCenter);
+    account_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
+    kind_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
+    kind_->setAlignment(Qt::AlignCenter);
+    remainder_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("line"));
+    remainder_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    prompt0_ = makeLabel(QStringLiteral("Prompt0"), QStringLiteral("heading"));
+    text1_ = MakeInput(this, QStringLiteral("Text1"));
+    text2_ = MakeInput(this, QStringLiteral("Text2"));
+    text3_ = MakeInput(this, QStringLiteral("Text3"));
+    form_ = new FormRows(this);
+    form_->addRow(QStringLiteral("Prompt1"), QStringLiteral("Echo1"), text1_);
+    form_->addRow(QStringLiteral("Prompt2"), QStringLiteral("Echo2"), text2_);
+    form_->addRow(QStringLiteral("Prompt3"), QStringLiteral("Echo3"), text3_);
+
+    auto* lines = new QHBoxLayout;
+    lines->addWidget(account_, 1);
+    lines->addWidget(kind_, 1);
+    lines->addWidget(remainder_, 1);
+    body()->addWidget(title_);
+    body()->addWidget(heading_);
+    body()->addLayout(lines);
+    body()->addSpacing(12);
+    body()->addWidget(prompt0_);
+    body()->addWidget(form_);
+    body()->addStretch(1);
+
+    for (const ui::Caption& c : kEntryButtons)
+        toolbar()->addButton(c.french());
+    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &EnregisReserve::onToolbar);
+    connect(text1_, &ui::InputField::entered, this, &EnregisReserve::onAmount);
+    connect(text2_, &ui::InputField::entered, this, &EnregisReserve::onMonths);
+    connect(text3_, &ui::InputField::entered, this, &EnregisReserve::onDate);
+}
+
+void EnregisReserve::load() {
+    readLanguage();
+    MonthTableName(ctx(), ctx().currentMonth);
+    setCaption(text(kEntryWindow));
+    setFrameCaption(QStringLiteral("TIRELOU"));
+    title_->setText(text(kTitleLine));
+    heading_->setText(text(kEntryHeading));
+    for (int i = 0; i < 3; ++i)
+        toolbar()->setCaption(i + 1, text(kEntryButtons[i]));
+    WriteHandOver(ctx(), handover::Lire, {QStringLiteral("Reserve")});
+    start();
+    applyScale();
+}
+
+void EnregisReserve::start() {
+    toolbar()->setButtonVisible(1, false);
+    toolbar()->setButtonVisible(2, false);
+    for (ui::InputField* t : {text1_, text2_, text3_}) {
+        t->clear();
+        t->hide();
+    }
+    form_->clearAll();
+    HandOverReader(ctx(), handover::Lire).line();
+    guarded([this] { current_ = ReadReserve(ctx()); });
+
+    account_->setText(text(kEntryAccount) + ctx().accountNumber);
+    kind_->setText(text(kKindLine));
+    remainder_->setText(RemainderDisplay(current_.remainderText));
+    prompt0_->setText(text(kPrompt0));
+    form_->setPrompt(RowAmount, text(kAmountPrompt));
+    form_->setPrompt(RowMonths, text(kMonthsPrompt));
+    form_->setPrompt(RowDate, text(kDatePrompt));
+    form_->setEcho(RowAmount, current_.amountText.trimmed());
+    form_->setEcho(RowMonths, MonthsField(current_.monthsLeft));
+    form_->setEcho(RowDate, current_.date);
+    ShowInput(text1_, QString());
+}
+
+void EnregisReserve::onAmount() {
+    form_->setEcho(RowAmount, FormatAmount(TypedNumber(text1_->text())));
+    text1_->hide();
+    ShowInput(text2_, MonthsField(current_.monthsLeft));
+}
+
+void EnregisReserve::onMonths() {
+    const double months = std::trunc(TypedNumber(text2_->text()));
+    form_->setPrompt(RowMonths, text(kToCash));
+    form_->setEcho(RowMonths, FormatAmount(TypedNumber(text1_->text()) * months));
+    text2_->hide();
+    // The reserve's date is always offered month first.
+    ShowInput(text3_, ctx().clock.today().toString(QStringLiteral("MM/dd/yyyy")));
+}
+
+void EnregisReserve::onDate() {
+    form_->setPrompt(RowDate, text(kDateDone));
+    form_->setEcho(RowDate, text3_->text());
+    text3_->hide();
+    toolbar()->setButtonVisible(1, true);
+    toolbar()->setButtonVisible(2, true);
+}
+
+void EnregisReserve::save() {
+    HandOverReader(ctx(), handover::Lire).line();
+    MonthTableName(ctx(), ctx().currentMonth);
+    const ReserveInput in{text1_->text(), text2_->text(), text3_->text()};
+    form_->setPrompt(RowMonths, text(kToReserve) + FormatAmount(ComposeReserve(in).total));
+    if (guarded([&] { SaveReserve(ctx(), in); }))
+        open(screen::Reserve);
+}
+
+void EnregisReserve::onToolbar(int index) {
+    switch (index) {
+    case 1:
+        save();
+        break;
+    case 2:
+        start();
+        break;
+    case 3:
+        open(screen::Reserve);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace tirelou::schedule
