@@ -1,8 +1,12 @@
+#include "closing/moissuivant.h"
 #include "ui/mainframe.h"
 #include "ui/registration.h"
+#include "ui/screennames.h"
 
 namespace tirelou {
 
-void RegisterClosingScreens(ui::ScreenRegistry& registry) { (void)registry; }
+void RegisterClosingScreens(ui::ScreenRegistry& registry) {
+    registry.add<MoisSuivant>(screen::MoisSuivant);
+}
 
 } // namespace tirelou

@@ -1,0 +1,135 @@
+#include "closing/closingtest.h"
+#include "data/workingcontext.h"
+#include "support/guitest.h"
+#include "ui/screenbase.h"
+#include "ui/screennames.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QStandardPaths>
+
+using namespace tirelou;
+using namespace tirelou::test;
+
+namespace {
+
+class MoisSuivantTest : public GuiTest {
+protected:
+    WorkingContext& ctx() { return data.ctx(); }
+    QString label(const QString& name) const { return child<QLabel>(name)->text(); }
+    ui::Grid* grid() const { return child<ui::Grid>(u"MSFlexGrid1"_s); }
+    // Leaving goes to the login screen, once the program has it.
+    void expectLeavesForLogin() {
+        clickToolbar(1);
+        settle();
+        if (registry.contains(screen::MotDePasse))
+            EXPECT_EQ(currentName(), screen::MotDePasse);
+        else
+            EXPECT_EQ(messages().last().title, u"TIRELOU"_s); // "not available yet"
+    }
+};
+
+} // namespace
+
+TEST_F(MoisSuivantTest, RollsTheMonthOverShowsAndPrintsWhatWasCarried) {
+    data.login(data.addAccount(u"12345"_s, 2026, u"SECRET"_s, 3), French);
+    data.addRow(u"Mars"_s, Item(u"P"_s, u"AXA"_s, Pair(u"30"_s, 30, u" 90"_s),
+                                {{field::Reste, u"1000"_s}, {field::Reserve, QString()}}));
+    data.addRow(u"Mars"_s, Item(u"R"_s, u"VOYAGE"_s, Pair(u" 100"_s, 30, u" 400"_s)));
+    data.addRow(u"Mars"_s, Item(u"C"_s, u"COURSES"_s, u"45"_s));
+    data.addRow(u"Avril"_s, Item(u"C"_s, u"AVRIL 2025"_s, u"1"_s));
+    ctx().clock.setNow(QDateTime(QDate(2026, 3, 31), QTime(18, 0)));
+
+    open(screen::MoisSuivant);
+    ASSERT_EQ(currentName(), screen::MoisSuivant);
+    EXPECT_EQ(current()->caption(), u"Mois Suivant"_s);
+    EXPECT_EQ(frame->caption(), u"TIRELOU"_s);
+    EXPECT_EQ(label(u"Label1"_s), u" TIRELOU FAMILIAL "_s);
+    EXPECT_EQ(label(u"Label2"_s), u"PATIENTEZ JE TRIE"_s);
+    EXPECT_EQ(toolbar()->caption(1) + toolbar()->caption(2), u"QuitterImprimer"_s);
+    EXPECT_EQ(
+        grid()->rowTexts(),
+        (QStringList{u"Avril|"_s, u"PRELEVEMENT|"_s, u"AXA  |30.00  €"_s, u"Montant De La Réserve|0.00 €"_s,
+                     u"Montant Total du Prélèvement|30.00 €"_s, u"PREVISION|"_s, u"VOYAGE  |100.00  €"_s,
+                     u"Montant Total De Prévision|100.00 €"_s}));
+    const QList<Row> april = data.rows(u"Avril"_s);
+    ASSERT_EQ(april.size(), 3);
+    EXPECT_EQ(april[0].value(field::Prix), Pair(u"30"_s, 20, u"60"_s));
+    EXPECT_EQ(april[0].value(field::Reste), u"870"_s);
+    EXPECT_EQ(april[0].value(field::MontPrecedent), u"1000"_s);
+    EXPECT_EQ(april[1].value(field::Prix), Pair(u"100"_s, 20, u"300"_s));
+    EXPECT_EQ(april[2].value(field::Libelle), u"0"_s);
+    EXPECT_EQ(data.rows(table::Mois).value(0).value(field::Encour), u"4"_s);
+
+    // Without a printer the list goes to a PDF of the data folder, and the user is told where.
+    clickToolbar(2);
+    const QString pdf = data.path(u"Mois-Suivant-20260331-180000.pdf"_s);
+    if (QFile::exists(pdf)) {
+        EXPECT_EQ(messages().last().text,
+                  u"Aucune imprimante n'est installée : la liste est enregistrée dans le fichier\n"_s + pdf);
+        if (const QString tool = QStandardPaths::findExecutable(u"pdftotext"_s); !tool.isEmpty()) {
+            QProcess p;
+            p.start(tool, {u"-layout"_s, pdf, u"-"_s});
+            ASSERT_TRUE(p.waitForFinished());
+            const QString page = QString::fromUtf8(p.readAllStandardOutput());
+            EXPECT_TRUE(page.contains(u"AXA"_s) && page.contains(u"Montant Total De Prévision"_s));
+        }
+    }
+    expectLeavesForLogin();
+}
+
+TEST_F(MoisSuivantTest, ClosesDecemberIntoTheNewYearFileAndSortsTheArchives) {
+    data.login(data.addAccount(u"12345"_s, 2026, u"SECRET"_s, 12), English);
+    data.addRow(u"December"_s, Item(u"P"_s, u"RENT"_s, Pair(u"700"_s, 30, u" 2100"_s),
+                                    {{field::Reste, u"2500"_s}, {field::Reserve, QString()}}));
+    data.addRow(u"December"_s, Item(u"C"_s, u"GIFTS"_s, u"300"_s));
+    QDir().mkpath(ctx().archiveDir());
+    for (const QString& old : {u"12021.acd"_s, u"12022.acd"_s})
+        QFile(ctx().archivePath(old)).open(QIODevice::WriteOnly);
+    ctx().clock.setToday(QDate(2027, 1, 8));
+    ctx().backupPath = u"a:\\TIRELOU"_s;
+
+    open(screen::MoisSuivant);
+    EXPECT_EQ(current()->caption(), u"Following month"_s);
+    EXPECT_EQ(label(u"Label1"_s), u" DOMESTIC TIRELOU "_s);
+    EXPECT_EQ(label(u"Label2"_s), u"EXERCISE PATIENCE I SORT OUT YOUR ARCHIVES"_s);
+    EXPECT_EQ(toolbar()->caption(1) + toolbar()->caption(2), u"To leaveTo print"_s);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].text, u"Insert The back-up disk in A:\\"_s);
+    EXPECT_EQ(messages()[0].title, u"Archive"_s);
+
+    EXPECT_EQ(SnapshotFolder(data.dir()).keys(),
+              (QStringList{u"123452027.acd"_s, u"Archives/12022.acd"_s, u"Archives/123452026.acd"_s,
+                           u"Base.xfr"_s, u"Langue.dat"_s}));
+    const QList<Row> january = data.rows(u"January"_s);
+    ASSERT_EQ(january.size(), 3);
+    EXPECT_EQ(january[0].value(field::Prix), Pair(u"700"_s, 20, u"1400"_s));
+    EXPECT_EQ(january[0].value(field::Reste), u"1800"_s);
+    EXPECT_EQ(data.rows(table::Mois).value(0).value(field::Encour), u"1"_s);
+    EXPECT_EQ(data.rows(table::Usager).value(0).value(field::NumCompte), u"12345"_s);
+    EXPECT_EQ(grid()->rowTexts().mid(0, 3),
+              (QStringList{u"January|"_s, u"TAKING|"_s, u"RENT  |700.00  €"_s}));
+    EXPECT_TRUE(grid()->isVisible());
+    EXPECT_TRUE(toolbar()->isButtonEnabled(2));
+    expectLeavesForLogin();
+}
+
+TEST_F(MoisSuivantTest, DecemberCannotBeClosedBeforeTheNewYear) {
+    const QString file = data.addAccount(u"12345"_s, 2026, u"SECRET"_s, 12);
+    data.login(file, French);
+    data.addRow(u"Decembre"_s, Item(u"P"_s, u"LOYER"_s, Pair(u"700"_s, 30, u" 2100"_s)));
+    ctx().clock.setToday(QDate(2026, 12, 28));
+    const FolderSnapshot before = SnapshotFolder(data.dir());
+
+    open(screen::MoisSuivant);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].text,
+              u"L'année 2026 n'est pas terminée : son mois de décembre pourra être clôturé "
+              u"à partir du 1er janvier 2027.\nRien n'a été modifié."_s);
+    EXPECT_EQ(label(u"Label2"_s), u"RIEN N'A ÉTÉ MODIFIÉ"_s);
+    EXPECT_FALSE(grid()->isVisible());
+    EXPECT_FALSE(toolbar()->isButtonEnabled(2));
+    EXPECT_EQ(SnapshotFolder(data.dir()), before);
+    EXPECT_EQ(ctx().accountFile, file);
+    expectLeavesForLogin();
+}
