@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -55,6 +56,19 @@ Language::Language(const ui::ScreenEnv& env) : ScreenBase(env) {
     body()->addStretch(2);
 
     connect(command1_, &QPushButton::clicked, this, &Language::onConfirm);
+    combo1_->installEventFilter(this);
+}
+
+bool Language::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on the list confirms, as the button does.
+    if (watched == combo1_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            onConfirm();
+            return true;
+        }
+    }
+    return ScreenBase::eventFilter(watched, event);
 }
 
 void Language::load() {

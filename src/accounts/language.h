@@ -20,6 +20,9 @@ signals:
     // The language was chosen at the first start: the start-up goes on with the splash.
     void chosenAtStart();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void onConfirm();
 

@@ -297,11 +297,13 @@ void MenuTirelou::onChoiceEntered() {
         return;
     }
     label5_->clear();
+    label5_->hide();
     finishConsult(false);
 }
 
 void MenuTirelou::onYearEntered() {
     label5_->clear();
+    label5_->hide();
     text3_->hide();
     finishConsult(true);
 }

@@ -80,7 +80,7 @@ void Fond::paintEvent(QPaintEvent*) {
 // ---- Copyright
 
 Copyright::Copyright(WorkingContext& ctx, int tickMs)
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Tool), ctx_(ctx) {
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), ctx_(ctx) {
     setObjectName(QStringLiteral("Copyright"));
     setWindowTitle(QStringLiteral("TIRELOU"));
     timer1_.setInterval(tickMs);

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QFile>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QTest>
 
 using namespace tirelou;
@@ -65,7 +64,7 @@ TEST_F(StartUpTest, TheFirstRunAsksTheLanguageThenShowsTheSplashThenCreation) {
     EXPECT_EQ(combo->itemText(0), QStringLiteral("Français"));
     EXPECT_EQ(combo->itemText(1), QStringLiteral("English"));
     QTest::keyClick(combo, Qt::Key_Down);
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
+    QTest::keyClick(combo, Qt::Key_Return); // Enter confirms as the button does
 
     EXPECT_EQ(handOverLines(handover::Langue), QStringList{QStringLiteral("English")});
     ASSERT_NE(startUp->splash(), nullptr);
