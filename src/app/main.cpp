@@ -1,3 +1,4 @@
+#include "accounts/startup.h"
 #include "data/datadir.h"
 #include "data/schema.h"
 #include "data/workingcontext.h"
@@ -5,7 +6,6 @@
 #include "ui/mainframe.h"
 #include "ui/messagebox.h"
 #include "ui/registration.h"
-#include "ui/screennames.h"
 
 #include <QDir>
 
@@ -28,9 +28,9 @@ int main(int argc, char** argv) {
     tirelou::ui::MainFrame frame(ctx, registry);
     QObject::connect(&frame, &tirelou::ui::MainFrame::programEnded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    frame.setCaption(QStringLiteral("TIRELOU"));
-    frame.fitToScreen();
-    frame.show();
-    frame.open(tirelou::screen::MotDePasse);
+    // The background, the splash (the language first on the very first run), then the
+    // frame with the login screen.
+    auto* startUp = new tirelou::accounts::StartUp(ctx, frame);
+    startUp->begin();
     return app.exec();
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+namespace tirelou {
+class WorkingContext;
+namespace ui {
+class Grid;
+}
+} // namespace tirelou
+
+class QWidget;
+
+namespace tirelou::accounts {
+
+// The account grid of the login and account-creation screens: "N°" and the bank column,
+// 450 and 3200 twips wide as designed.
+ui::Grid* MakeAccountGrid(QWidget* parent);
+
+// Re-reads the account files and fills the grid: the heading row, then one row per file
+// (row number, account number); with `freeRow`, one more numbered row with no account.
+// Returns the number of account files.
+int FillAccountGrid(ui::Grid* grid, WorkingContext& ctx, bool freeRow);
+
+// Narrows the grid to its columns once they are scaled, so it sits centred in the screen.
+void FitAccountGrid(ui::Grid* grid);
+
+} // namespace tirelou::accounts

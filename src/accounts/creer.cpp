@@ -1,0 +1,202 @@
+#include "accounts/creer.h"
+
+#include "accounts/accountgrid.h"
+#include "accounts/accounts.h"
+#include "accounts/logo.h"
+#include "accounts/screenlook.h"
+#include "data/handover.h"
+#include "data/numbers.h"
+#include "data/workingcontext.h"
+#include "ui/screennames.h"
+#include "ui/widgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tirelou::accounts {
+namespace {
+
+constexpr ui::Caption kCaption{u"Creer un Compte", u"To create an Account"};
+constexpr ui::Caption kTitle{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
+constexpr ui::Caption kReturn{u"RETOUR", u"RETURN"};
+
+constexpr ui::Caption kPickFreeRow{u"Cliquez sur la ligne libre pour créer un compte",
+                                   u"Click on the free row to create an account"};
+constexpr ui::Caption kFreeRow{u" COMPTE N° %1 : NUMERO DE COMPTE A CREER S.V.P. ",
+                               u" ACCOUNT NUMBER %1 : NAME TO to CREATE IF PLEASES "};
+constexpr ui::Caption kOccupied{u" COMPTE NUMERO %1 EST OCCUPE ", u" ACCOUNT NUMBER %1 is OCCUPIES "};
+constexpr ui::Caption kMadeFor{u"Mot de Passe du compte %1 ", u"Password of the account %1 "};
+const QString kWritingFrench = QStringLiteral(" PATIENTEZ JE CREE VOS FICHIERS ");
+const QString kWritingEnglish = QStringLiteral(" EXERCISE PATIENCE I CREATE YOUR FILES ");
+
+constexpr ui::Caption kEmptyNumber{u"Tapez un numéro de compte : il ne peut pas être vide.",
+                                   u"Type an account number: it cannot be empty."};
+constexpr ui::Caption kForbidden{u"Un numéro de compte ne peut contenir aucun de ces caractères : %1",
+                                 u"An account number cannot hold any of these characters: %1"};
+constexpr ui::Caption kExists{
+    u"Le compte %1 existe déjà pour l'année %2 : il n'est pas remplacé. Choisissez un autre numéro.",
+    u"The account %1 already exists for the year %2: it is not replaced. Choose another number."};
+
+const QString kBoxTitle = QStringLiteral("TIRELOU");
+
+} // namespace
+
+Creer::Creer(const ui::ScreenEnv& env) : ScreenBase(env) {
+    label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
+    grid_ = MakeAccountGrid(this);
+    text1_ = new ui::InputField(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("Text1"));
+    text1_->setMaxLength(40);
+    text2_ = new ui::InputField(this);
+    text2_->setObjectName(QStringLiteral("Text2"));
+    text2_->setAccessibleName(QStringLiteral("Text2"));
+    auto* picture = new PiggyPicture(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setFixedSize(240, 180);
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(grid_, 1, Qt::AlignHCenter);
+    column->addSpacing(6);
+    // One field shows at a time, always in the same place: the screen does not jump.
+    fieldBox_ = new QWidget(this);
+    auto* fields = new QVBoxLayout(fieldBox_);
+    fields->setContentsMargins(0, 0, 0, 0);
+    fields->addWidget(text1_);
+    fields->addWidget(text2_);
+    column->addWidget(fieldBox_);
+
+    auto* middle = new QHBoxLayout;
+    middle->addStretch(1);
+    middle->addWidget(picture, 0, Qt::AlignTop);
+    middle->addSpacing(32);
+    middle->addLayout(column);
+    middle->addStretch(1);
+
+    SetTitleFont(label1_);
+    SetPromptFont(label2_);
+    body()->addStretch(1);
+    body()->addWidget(label1_);
+    body()->addSpacing(10);
+    body()->addWidget(label2_, 0, Qt::AlignHCenter);
+    body()->addSpacing(18);
+    body()->addLayout(middle);
+    body()->addStretch(2);
+
+    toolbar()->addButton(QString());
+    connect(toolbar(), &ui::Toolbar::buttonClicked, this, [this](int index) {
+        if (index != 1)
+            return;
+        AbandonNewAccount(ctx());
+        open(screen::MotDePasse);
+    });
+    connect(grid_, &QTableWidget::cellClicked, this, [this](int r, int) { onGridClicked(r); });
+    connect(text1_, &ui::InputField::entered, this, &Creer::onNumberEntered);
+    connect(text2_, &ui::InputField::entered, this, &Creer::onPasswordEntered);
+}
+
+Creer::~Creer() {
+    // Leaving before the password was given leaves no account behind.
+    AbandonNewAccount(ctx());
+}
+
+void Creer::load() {
+    setFrameCaption(QStringLiteral("TIRELOU"));
+    reset();
+}
+
+void Creer::reset() {
+    text1_->hide();
+    text2_->hide();
+    text1_->clear();
+    text2_->clear();
+    readLanguage();
+    setCaption(text(kCaption));
+    label1_->setText(text(kTitle));
+    toolbar()->setCaption(1, text(kReturn));
+    label2_->setText(text(kPickFreeRow));
+    grid_->setEnabled(false);
+    FillAccountGrid(grid_, ctx(), true);
+    grid_->setEnabled(true);
+    applyScale();
+    FitAccountGrid(grid_);
+    fieldBox_->setFixedHeight(text1_->sizeHint().height());
+}
+
+void Creer::onGridClicked(int row) {
+    const int n = static_cast<int>(NumberValue(grid_->text(row, 0)));
+    const QString account = grid_->text(row, 1);
+    if (account.trimmed().isEmpty() || n <= 0) {
+        grid_->setEnabled(false);
+        WriteHandOver(ctx(), handover::Lire, {QString::number(n)});
+        label2_->setText(text(kFreeRow).arg(n));
+        text1_->show();
+        text1_->setFocus();
+        return;
+    }
+    label2_->setText(text(kOccupied).arg(n));
+    pause([this] { reset(); });
+}
+
+void Creer::onNumberEntered() {
+    const QString number = text1_->text().trimmed();
+    text1_->hide();
+    NewAccountRefusal refusal = NewAccountRefusal::None;
+    const bool done = guarded([&] {
+        refusal = BuildAccountDatabase(ctx(), number, [this](CreationStage stage) {
+            label2_->setText(stage == CreationStage::FrenchCategories ? kWritingFrench : kWritingEnglish);
+            label2_->repaint();
+        });
+    });
+    if (!done) {
+        askNumberAgain();
+        return;
+    }
+    switch (refusal) {
+    case NewAccountRefusal::None:
+        label2_->setText(text(kMadeFor).arg(number));
+        text2_->clear();
+        text2_->show();
+        text2_->setFocus();
+        return;
+    case NewAccountRefusal::EmptyNumber:
+        message(text(kEmptyNumber), kBoxTitle, ui::MessageIcon::Stop);
+        break;
+    case NewAccountRefusal::ForbiddenCharacter:
+        message(text(kForbidden)
+                    .arg(ForbiddenAccountCharacters().split(QString(), Qt::SkipEmptyParts).join(u' ')),
+                kBoxTitle, ui::MessageIcon::Stop);
+        break;
+    case NewAccountRefusal::Exists:
+        message(text(kExists).arg(number).arg(ctx().clock.today().year()), kBoxTitle, ui::MessageIcon::Stop);
+        break;
+    }
+    askNumberAgain();
+}
+
+void Creer::askNumberAgain() {
+    text1_->show();
+    text1_->selectAll();
+    text1_->setFocus();
+}
+
+void Creer::onPasswordEntered() {
+    const QString number = text1_->text().trimmed();
+    const QString password = text2_->text();
+    text2_->hide();
+    NewAccountRefusal refusal = NewAccountRefusal::None;
+    if (!guarded([&] { refusal = StoreAccountUser(ctx(), number, password); })) {
+        reset();
+        return;
+    }
+    if (refusal == NewAccountRefusal::Exists) {
+        message(text(kExists).arg(number).arg(ctx().clock.today().year()), kBoxTitle, ui::MessageIcon::Stop);
+        reset();
+        return;
+    }
+    open(screen::MotDePasse);
+}
+
+} // namespace tirelou::accounts

@@ -1,0 +1,209 @@
+#include "accounts/motdepasse.h"
+
+#include "accounts/accountgrid.h"
+#include "accounts/accounts.h"
+#include "accounts/links.h"
+#include "accounts/logo.h"
+#include "accounts/screenlook.h"
+#include "data/numbers.h"
+#include "data/workingcontext.h"
+#include "ui/mainframe.h"
+#include "ui/screennames.h"
+#include "ui/widgets.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace tirelou::accounts {
+namespace {
+
+constexpr ui::Caption kCaption{u"Mot de Passe", u"Password"};
+constexpr ui::Caption kTitle{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
+constexpr ui::Caption kCreate{u"CREER COMPTE", u"To CREATE ACCOUNT"};
+constexpr ui::Caption kDelete{u"SUPPRIMER COMPTE", u"To SUPPRESS ACCOUNT"};
+constexpr ui::Caption kReadMe{u"LISEZ MOI", u"READ ME"};
+constexpr ui::Caption kLeave{u"QUITTER", u"To LEAVE"};
+constexpr ui::Caption kLanguage{u"LANGUAGE", u"LANGUAGE"};
+
+constexpr ui::Caption kAccessCode{u"CODE D'ACCES S.V.P.", u"CODE OF ACCESS PLEASES"};
+constexpr ui::Caption kChoose{u"Cliquez Sur le Compte de Votre Choix",
+                              u"Click On the Account of Your Choice"};
+constexpr ui::Caption kPassword{u"Mot de Passe, Puis Entrée", u"Mot de Passe, Puis Entrée"};
+constexpr ui::Caption kEmptyRow{u"COMPTE NUMERO %1 VIDE", u"ACCOUNT NUMBER %1 EMPTINESS"};
+
+constexpr ui::Caption kRefused{u"Accès refusé, Utilisateur ou Mot de Passe Incorrect !!",
+                               u"Refused access, User or Incorrect password, !!"};
+constexpr ui::Caption kRefusedLast{u"Accès refusé, Pour la 3° fois TCHAO !!",
+                                   u"Refused access, For the 3° TCHAO times !!"};
+constexpr ui::Caption kNoUser{u"Ce compte n'a pas de mot de passe : sa création n'a pas été terminée.",
+                              u"This account has no password: its creation was not finished."};
+constexpr ui::Caption kNoBrowser{u"L'aide n'a pas pu être ouverte : aucun navigateur n'est disponible.",
+                                 u"The help could not be opened: no browser is available."};
+
+const QString kBoxTitle = QStringLiteral("TIRELOU");
+
+enum Button { Create = 1, Delete, ReadMe, Leave, ChangeLanguage };
+
+} // namespace
+
+MotDePasse::MotDePasse(const ui::ScreenEnv& env) : ScreenBase(env) {
+    label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
+    label3_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("echo"));
+    grid_ = MakeAccountGrid(this);
+    text1_ = new ui::InputField(this);
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setAccessibleName(QStringLiteral("Text1"));
+    text1_->setEchoMode(QLineEdit::Password);
+    auto* picture = new PiggyPicture(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setFixedSize(240, 180);
+
+    passwordRow_ = new QWidget(this);
+    auto* row = new QHBoxLayout(passwordRow_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(label3_, 1);
+    row->addWidget(text1_, 1);
+    QSizePolicy keep = passwordRow_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true); // the screen does not jump when the row shows
+    passwordRow_->setSizePolicy(keep);
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(grid_, 1, Qt::AlignHCenter);
+    column->addSpacing(6);
+    column->addWidget(passwordRow_);
+
+    auto* middle = new QHBoxLayout;
+    middle->addStretch(1);
+    middle->addWidget(picture, 0, Qt::AlignTop);
+    middle->addSpacing(32);
+    middle->addLayout(column);
+    middle->addStretch(1);
+
+    SetTitleFont(label1_);
+    SetPromptFont(label2_);
+    body()->addStretch(1);
+    body()->addWidget(label1_);
+    body()->addSpacing(10);
+    body()->addWidget(label2_, 0, Qt::AlignHCenter);
+    body()->addSpacing(18);
+    body()->addLayout(middle);
+    body()->addStretch(2);
+
+    for (int i = Create; i <= ChangeLanguage; ++i)
+        toolbar()->addButton(QString());
+    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &MotDePasse::onToolbar);
+    connect(grid_, &QTableWidget::cellClicked, this, [this](int r, int) { onGridClicked(r); });
+    connect(text1_, &ui::InputField::entered, this, &MotDePasse::onPasswordEntered);
+}
+
+void MotDePasse::load() {
+    setFrameCaption(QStringLiteral("TIRELOU"));
+    reset();
+}
+
+void MotDePasse::reset() {
+    passwordRow_->hide();
+    label3_->clear();
+    text1_->clear();
+    readLanguage();
+    setCaption(text(kCaption));
+    label1_->setText(text(kTitle));
+    const ui::Caption* captions[] = {&kCreate, &kDelete, &kReadMe, &kLeave, &kLanguage};
+    for (int i = Create; i <= ChangeLanguage; ++i)
+        toolbar()->setCaption(i, text(*captions[i - 1]));
+    label2_->setText(text(kAccessCode));
+
+    toolbar()->setEnabled(false);
+    grid_->setEnabled(false);
+    const int files = FillAccountGrid(grid_, ctx(), false);
+    grid_->setEnabled(true);
+    toolbar()->setEnabled(true);
+    label2_->setText(text(kChoose));
+    ctx().modeCode = 0; // no failed attempt yet
+    applyScale();
+    FitAccountGrid(grid_);
+
+    if (files == 0) {
+        // Nothing to log into: account creation takes the frame.
+        ctx().modeCode = 22;
+        open(screen::Creer);
+    }
+}
+
+void MotDePasse::onGridClicked(int row) {
+    grid_->setEnabled(false);
+    const int n = static_cast<int>(NumberValue(grid_->text(row, 0)));
+    const QString account = grid_->text(row, 1);
+    if (account.trimmed().isEmpty() || n <= 0) {
+        toolbar()->setEnabled(false);
+        passwordRow_->hide();
+        label2_->setText(text(kEmptyRow).arg(n));
+        pause([this] { reset(); });
+        return;
+    }
+    std::optional<QString> number;
+    if (!guarded([&] { number = PickAccount(ctx(), n); })) {
+        reset();
+        return;
+    }
+    grid_->setEnabled(true);
+    if (!number) {
+        passwordRow_->hide();
+        message(text(kNoUser), kBoxTitle, ui::MessageIcon::Stop);
+        label2_->setText(text(kChoose));
+        return;
+    }
+    label3_->setText(*number);
+    text1_->clear();
+    passwordRow_->show();
+    label2_->setText(text(kPassword));
+    text1_->setFocus();
+}
+
+void MotDePasse::onPasswordEntered() {
+    LoginOutcome outcome = LoginOutcome::Refused;
+    if (!guarded([&] { outcome = TryLogin(ctx(), label3_->text(), text1_->text()); }))
+        return;
+    switch (outcome) {
+    case LoginOutcome::Accepted:
+        open(screen::MenuTirelou);
+        return;
+    case LoginOutcome::RefusedLast:
+        message(text(kRefusedLast), kBoxTitle, ui::MessageIcon::Stop);
+        endProgram();
+        return;
+    case LoginOutcome::Refused:
+        message(text(kRefused), kBoxTitle, ui::MessageIcon::Stop);
+        text1_->clear();
+        text1_->setFocus();
+        return;
+    }
+}
+
+void MotDePasse::onToolbar(int index) {
+    switch (index) {
+    case Create:
+        open(screen::Creer);
+        break;
+    case Delete:
+        open(screen::Supprime);
+        break;
+    case ReadMe:
+        if (!OpenHelp(ctx(), &frame()))
+            message(text(kNoBrowser), kBoxTitle, ui::MessageIcon::Stop);
+        break;
+    case Leave:
+        endProgram();
+        break;
+    case ChangeLanguage:
+        ctx().modeCode = 44;
+        open(screen::Language);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace tirelou::accounts
