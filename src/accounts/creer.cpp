@@ -2,7 +2,7 @@
 
 #include "accounts/accountgrid.h"
 #include "accounts/accounts.h"
-#include "accounts/logo.h"
+#include "ui/logo.h"
 #include "accounts/screenlook.h"
 #include "data/handover.h"
 #include "data/numbers.h"
@@ -53,7 +53,7 @@ Creer::Creer(const ui::ScreenEnv& env) : ScreenBase(env) {
     text2_ = new ui::InputField(this);
     text2_->setObjectName(QStringLiteral("Text2"));
     text2_->setAccessibleName(QStringLiteral("Text2"));
-    auto* picture = new PiggyPicture(this);
+    auto* picture = new ui::PiggyPicture(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setFixedSize(240, 180);
 
@@ -75,8 +75,8 @@ Creer::Creer(const ui::ScreenEnv& env) : ScreenBase(env) {
     middle->addLayout(column);
     middle->addStretch(1);
 
-    SetTitleFont(label1_);
-    SetPromptFont(label2_);
+    SetTitleLook(label1_);
+    SetPromptLook(label2_);
     body()->addStretch(1);
     body()->addWidget(label1_);
     body()->addSpacing(10);

@@ -1,6 +1,6 @@
 #include "accounts/language.h"
 
-#include "accounts/logo.h"
+#include "ui/logo.h"
 #include "accounts/screenlook.h"
 #include "data/handover.h"
 #include "data/workingcontext.h"
@@ -26,7 +26,7 @@ const QString kNotWritten = QStringLiteral("Le choix n'a pas pu Ãªtre enregistrÃ
 
 Language::Language(const ui::ScreenEnv& env) : ScreenBase(env) {
     label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("heading"));
-    SetPromptFont(label1_);
+    SetPromptLook(label1_);
     combo1_ = new QComboBox(this);
     combo1_->setObjectName(QStringLiteral("Combo1"));
     combo1_->setAccessibleName(QStringLiteral("Combo1"));
@@ -37,7 +37,7 @@ Language::Language(const ui::ScreenEnv& env) : ScreenBase(env) {
     command1_->setAccessibleName(QStringLiteral("Command1"));
     command1_->setMinimumWidth(120);
     command1_->setAutoDefault(true);
-    auto* picture = new PiggyPicture(this);
+    auto* picture = new ui::PiggyPicture(this);
     picture->setFixedSize(240, 180);
 
     auto* choice = new QHBoxLayout;

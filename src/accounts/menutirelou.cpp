@@ -2,7 +2,7 @@
 
 #include "accounts/accounts.h"
 #include "accounts/links.h"
-#include "accounts/logo.h"
+#include "ui/logo.h"
 #include "accounts/screenlook.h"
 #include "data/routines.h"
 #include "data/workingcontext.h"
@@ -97,12 +97,12 @@ MenuTirelou::MenuTirelou(const ui::ScreenEnv& env) : ScreenBase(env) {
     label3_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
     label4_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
     label5_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("prompt"));
-    SetTitleFont(label1_);
-    SetLineFont(label2_);
-    SetLineFont(label3_);
-    SetLineFont(label4_);
-    SetPromptFont(label5_);
-    picture_ = new PiggyPicture(this);
+    SetTitleLook(label1_);
+    SetLineLook(label2_);
+    SetLineLook(label3_);
+    SetLineLook(label4_);
+    SetPromptLook(label5_);
+    picture_ = new ui::PiggyPicture(this);
     picture_->setObjectName(QStringLiteral("Picture1"));
     picture_->setFixedSize(260, 195);
     text1_ = MakeField(this, QStringLiteral("Text1"));

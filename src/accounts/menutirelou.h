@@ -6,12 +6,11 @@ class QLabel;
 
 namespace tirelou::ui {
 class InputField;
+class PiggyPicture;
 class Toolbar;
 } // namespace tirelou::ui
 
 namespace tirelou::accounts {
-
-class PiggyPicture;
 
 // The main menu: the account, its month, today and the remainder; the way to every other
 // screen; and three small dialogues of its own: taking back a month, choosing a month to
@@ -42,7 +41,7 @@ private:
     QLabel* label3_; // month line
     QLabel* label4_; // account line
     QLabel* label5_; // dialogue prompt
-    PiggyPicture* picture_;
+    ui::PiggyPicture* picture_;
     ui::InputField* text1_; // month
     ui::InputField* text2_; // E or A
     ui::InputField* text3_; // year

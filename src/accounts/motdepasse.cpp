@@ -3,7 +3,7 @@
 #include "accounts/accountgrid.h"
 #include "accounts/accounts.h"
 #include "accounts/links.h"
-#include "accounts/logo.h"
+#include "ui/logo.h"
 #include "accounts/screenlook.h"
 #include "data/numbers.h"
 #include "data/workingcontext.h"
@@ -56,7 +56,7 @@ MotDePasse::MotDePasse(const ui::ScreenEnv& env) : ScreenBase(env) {
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setAccessibleName(QStringLiteral("Text1"));
     text1_->setEchoMode(QLineEdit::Password);
-    auto* picture = new PiggyPicture(this);
+    auto* picture = new ui::PiggyPicture(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setFixedSize(240, 180);
 
@@ -81,8 +81,8 @@ MotDePasse::MotDePasse(const ui::ScreenEnv& env) : ScreenBase(env) {
     middle->addLayout(column);
     middle->addStretch(1);
 
-    SetTitleFont(label1_);
-    SetPromptFont(label2_);
+    SetTitleLook(label1_);
+    SetPromptLook(label2_);
     body()->addStretch(1);
     body()->addWidget(label1_);
     body()->addSpacing(10);

@@ -5,30 +5,20 @@
 namespace tirelou::accounts {
 namespace {
 
-void SetSize(QLabel* label, qreal points, bool bold) {
-    QFont f = label->font();
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    label->setFont(f);
+void Centre(QLabel* label) {
+    label->setAlignment(Qt::AlignCenter);
     label->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 } // namespace
 
-void SetTitleFont(QLabel* label) {
-    SetSize(label, 20, true);
-    label->setAlignment(Qt::AlignCenter);
-}
+void SetTitleLook(QLabel* label) { Centre(label); }
 
-void SetPromptFont(QLabel* label) {
-    SetSize(label, 11, true);
-    label->setAlignment(Qt::AlignCenter);
+void SetPromptLook(QLabel* label) {
+    Centre(label);
     label->setMinimumWidth(360);
 }
 
-void SetLineFont(QLabel* label) {
-    SetSize(label, 12, true);
-    label->setAlignment(Qt::AlignCenter);
-}
+void SetLineLook(QLabel* label) { Centre(label); }
 
 } // namespace tirelou::accounts

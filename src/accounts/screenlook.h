@@ -2,11 +2,11 @@
 
 class QLabel;
 
-// Type sizes shared by the account screens, as designed (the window scaling enlarges them).
+// How the account screens place their labels (the type comes with the label's role).
 namespace tirelou::accounts {
 
-void SetTitleFont(QLabel* label);
-void SetPromptFont(QLabel* label);
-void SetLineFont(QLabel* label);
+void SetTitleLook(QLabel* label);
+void SetPromptLook(QLabel* label);
+void SetLineLook(QLabel* label);
 
 } // namespace tirelou::accounts

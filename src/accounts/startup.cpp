@@ -1,7 +1,7 @@
 #include "accounts/startup.h"
 
 #include "accounts/language.h"
-#include "accounts/logo.h"
+#include "ui/logo.h"
 #include "data/handover.h"
 #include "data/scaling.h"
 #include "data/workingcontext.h"
@@ -74,7 +74,7 @@ void Fond::open() {
 
 void Fond::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    PaintBackdrop(p, rect());
+    ui::PaintBackdrop(p, rect());
 }
 
 // ---- Copyright
@@ -104,7 +104,7 @@ Copyright::Copyright(WorkingContext& ctx, int tickMs)
         "QProgressBar { background: #fffef5; border: 1px solid #b9b09a; border-radius: 6px; }"
         "QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2f7a8a, "
         "stop:1 #1f4e79); border-radius: 5px; }"));
-    auto* picture = new PiggyPicture(this);
+    auto* picture = new ui::PiggyPicture(this);
     picture->setFixedSize(190 * f / 100, 142 * f / 100);
 
     auto* texts = new QVBoxLayout;

@@ -43,9 +43,6 @@ BanqueUn::BanqueUn(const ui::ScreenEnv& env) : ScreenBase(env) {
     text2_->setAccessibleName(QStringLiteral("Text2"));
     amountEcho_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
-    QFont big = title_->font();
-    big.setPointSizeF(big.pointSizeF() * 1.5);
-    title_->setFont(big);
 
     auto* lines = new QHBoxLayout;
     lines->addWidget(account_);

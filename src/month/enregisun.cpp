@@ -48,9 +48,6 @@ EnregisUn::EnregisUn(const ui::ScreenEnv& env) : ScreenBase(env) {
     list1_->setObjectName(QStringLiteral("List1"));
     list1_->setAccessibleName(QStringLiteral("List1"));
 
-    QFont big = title_->font();
-    big.setPointSizeF(big.pointSizeF() * 1.5);
-    title_->setFont(big);
     QFont chosen = category_->font();
     chosen.setPointSizeF(chosen.pointSizeF() * 1.3);
     category_->setFont(chosen);
@@ -95,7 +92,7 @@ EnregisUn::EnregisUn(const ui::ScreenEnv& env) : ScreenBase(env) {
     body()->addWidget(title_);
     body()->addLayout(lines);
     body()->addSpacing(6);
-    body()->addWidget(list1_, 1);
+    body()->addWidget(list1_, 1, Qt::AlignHCenter);
     body()->addWidget(category_);
     body()->addSpacing(6);
     body()->addLayout(entry);

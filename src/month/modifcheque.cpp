@@ -59,9 +59,6 @@ ModifCheque::ModifCheque(const ui::ScreenEnv& env) : ScreenBase(env) {
     grid1_->setDesignedColumnWidths({5200, 700, 2600});
     grid1_->horizontalHeader()->setSectionResizeMode(LabelColumn, QHeaderView::Stretch);
 
-    QFont big = title_->font();
-    big.setPointSizeF(big.pointSizeF() * 1.5);
-    title_->setFont(big);
     QFont chosen = category_->font();
     chosen.setPointSizeF(chosen.pointSizeF() * 1.3);
     category_->setFont(chosen);
@@ -102,7 +99,7 @@ ModifCheque::ModifCheque(const ui::ScreenEnv& env) : ScreenBase(env) {
     body()->addWidget(title_);
     body()->addLayout(lines);
     body()->addWidget(category_);
-    body()->addWidget(list1_, 1);
+    body()->addWidget(list1_, 1, Qt::AlignHCenter);
     body()->addWidget(grid1_, 1);
     body()->addSpacing(6);
     body()->addLayout(question);

@@ -3,6 +3,7 @@
 #include "data/numbers.h"
 #include "data/workingcontext.h"
 #include "month/overview.h"
+#include "ui/logo.h"
 #include "ui/screennames.h"
 #include "ui/widgets.h"
 
@@ -85,14 +86,12 @@ MoisEnCours::MoisEnCours(const ui::ScreenEnv& env) : ScreenBase(env) {
     figures->addWidget(account_);
     figures->addLayout(month);
     figures->addWidget(dateLine_);
+    figures->addSpacing(24);
+    auto* picture = new ui::PiggyPicture(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setFixedSize(260, 195);
+    figures->addWidget(picture, 0, Qt::AlignHCenter);
     figures->addStretch(3);
-    QFont big = title_->font();
-    big.setPointSizeF(big.pointSizeF() * 1.8);
-    title_->setFont(big);
-    QFont line = account_->font();
-    line.setPointSizeF(line.pointSizeF() * 1.3);
-    for (QLabel* l : {account_, monthName_, monthWord_, dateLine_})
-        l->setFont(line);
 
     auto* row = new QHBoxLayout;
     row->addWidget(bar);

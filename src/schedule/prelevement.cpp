@@ -89,7 +89,7 @@ EnregisPrelev::EnregisPrelev(const ui::ScreenEnv& env) : ScreenBase(env) {
     body()->addWidget(heading_);
     body()->addLayout(LinesRow(account_, remainder_));
     body()->addWidget(choiceHeading_);
-    body()->addWidget(list1_);
+    body()->addWidget(list1_, 0, Qt::AlignHCenter);
     body()->addWidget(chosen_);
     body()->addWidget(form_);
     body()->addStretch(1);

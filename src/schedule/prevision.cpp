@@ -94,7 +94,7 @@ Prevision::Prevision(const ui::ScreenEnv& env) : ScreenBase(env) {
     lines->addWidget(remainder_);
     body()->addWidget(title_);
     body()->addLayout(lines);
-    body()->addWidget(list1_);
+    body()->addWidget(list1_, 0, Qt::AlignHCenter);
     body()->addWidget(entryBox_);
     body()->addWidget(grid_);
     body()->addStretch(1);

@@ -1,5 +1,7 @@
 #include "ui/look.h"
 
+#include <QLabel>
+
 namespace tirelou::ui {
 
 QString StyleSheet() {
@@ -18,8 +20,28 @@ QToolBar QToolButton:hover { background: #ffffff; border-color: #1f4e79; }
 QToolBar QToolButton:disabled { color: #9a9486; }
 QTableWidget { background: white; gridline-color: #d8d2c0; selection-background-color: #1f4e79; }
 QListWidget { background: white; selection-background-color: #1f4e79; }
+QListWidget::item { padding: 3px 10px; }
+QListWidget::item:hover { background: #e8f1f8; }
 QLineEdit { background: #fffef5; border: 2px solid #1f4e79; padding: 3px; }
 )");
+}
+
+void ApplyRoleFont(QLabel* label, const QString& role) {
+    qreal points = 0;
+    if (role == QLatin1String("title")) {
+        points = 16;
+        label->setAlignment(Qt::AlignCenter);
+    } else if (role == QLatin1String("line") || role == QLatin1String("heading")) {
+        points = 11;
+    } else if (role == QLatin1String("prompt")) {
+        points = 10.5;
+    }
+    if (points == 0)
+        return;
+    QFont f = label->font();
+    f.setPointSizeF(points);
+    f.setBold(true);
+    label->setFont(f);
 }
 
 } // namespace tirelou::ui

@@ -3,6 +3,7 @@
 #include "data/handover.h"
 #include "data/routines.h"
 #include "data/workingcontext.h"
+#include "ui/look.h"
 #include "ui/mainframe.h"
 #include "ui/widgets.h"
 
@@ -107,8 +108,10 @@ QLabel* ScreenBase::makeLabel(const QString& name, const QString& role) {
     auto* label = new QLabel(this);
     label->setObjectName(name);
     label->setAccessibleName(name);
-    if (!role.isEmpty())
+    if (!role.isEmpty()) {
         label->setProperty("role", role);
+        ApplyRoleFont(label, role);
+    }
     return label;
 }
 

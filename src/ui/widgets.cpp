@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QToolButton>
 
 #include "data/scaling.h"
@@ -36,6 +37,7 @@ void InputField::keyPressEvent(QKeyEvent* event) {
 
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit itemChosen(row(item)); });
 }
 
@@ -47,6 +49,18 @@ void ListBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+QSize ListBox::sizeHint() const {
+    int widest = 0;
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, fontMetrics().horizontalAdvance(item(i)->text()));
+    const int chrome = 2 * frameWidth() + verticalScrollBar()->sizeHint().width() + 4 * spacing() + 24;
+    const int width = std::max(widest + chrome, fontMetrics().averageCharWidth() * 32);
+    // Tall enough for its items (a long list scrolls), never a tall empty box.
+    const int rows = std::clamp(count(), 4, 16);
+    const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 6;
+    return {width, rows * rowHeight + 2 * frameWidth() + 4};
 }
 
 QString ListBox::itemText(int index) const {
@@ -75,7 +89,7 @@ void Grid::styleCell(int row, int column) {
         QFont f = font(); // the grid's own font, so headings follow the window scaling
         f.setBold(true);
         it->setFont(f);
-        it->setBackground(palette().button());
+        it->setBackground(QColor(0xec, 0xe6, 0xd6));
     }
 }
 

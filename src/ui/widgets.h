@@ -39,6 +39,8 @@ class ListBox : public QListWidget {
 public:
     explicit ListBox(QWidget* parent = nullptr);
     QString itemText(int index) const;
+    // As wide as its longest item needs, and no narrower than a short label field.
+    QSize sizeHint() const override;
 
 signals:
     void itemChosen(int index);

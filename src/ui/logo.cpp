@@ -1,11 +1,11 @@
-#include "accounts/logo.h"
+#include "ui/logo.h"
 
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
 
-namespace tirelou::accounts {
+namespace tirelou::ui {
 namespace {
 
 // The drawing is made on a 200 x 150 canvas and scaled to the area.
@@ -127,4 +127,4 @@ void PiggyPicture::paintEvent(QPaintEvent*) {
     PaintPiggyBank(p, QRectF(rect()).adjusted(4, 4, -4, -4));
 }
 
-} // namespace tirelou::accounts
+} // namespace tirelou::ui

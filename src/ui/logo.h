@@ -6,7 +6,7 @@ class QPainter;
 
 // The program's pictures, drawn rather than shipped: a piggy bank, and the backdrop of the
 // background window.
-namespace tirelou::accounts {
+namespace tirelou::ui {
 
 // Paints the piggy bank centred in `area`, keeping its proportions. `opacity` lets the
 // backdrop show it faintly.
@@ -28,4 +28,4 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-} // namespace tirelou::accounts
+} // namespace tirelou::ui
