@@ -227,21 +227,21 @@ void SetCurrentMonth(WorkingContext& ctx, int month) {
     tx.commit();
 }
 
-bool WriteCurrentMonthHandOver(const WorkingContext& ctx) {
-    return WriteHandOver(ctx, handover::Encour, {QStringLiteral("ENCOUR")});
+void WriteCurrentMonthHandOver(const WorkingContext& ctx) {
+    WriteHandOver(ctx, handover::Encour, {QStringLiteral("ENCOUR")});
 }
 
 QString LastYearText(const WorkingContext& ctx) {
     return QString::number(ctx.clock.today().year() - 1);
 }
 
-bool WriteConsultHandOver(const WorkingContext& ctx, int month, bool archive, const QString& yearText) {
+void WriteConsultHandOver(const WorkingContext& ctx, int month, bool archive, const QString& yearText) {
     if (archive) {
         const QString year = yearText.trimmed().isEmpty() ? LastYearText(ctx) : yearText.trimmed();
-        return WriteHandOver(ctx, handover::Encour,
-                             {QStringLiteral("ARCHIVE"), static_cast<double>(month), year});
+        WriteHandOver(ctx, handover::Encour, {QStringLiteral("ARCHIVE"), static_cast<double>(month), year});
+        return;
     }
-    return WriteHandOver(
+    WriteHandOver(
         ctx, handover::Encour,
         {QStringLiteral("CONSULT"), static_cast<double>(month), static_cast<double>(ctx.currentMonth)});
 }

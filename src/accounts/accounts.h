@@ -103,11 +103,11 @@ std::optional<int> TypedMonth(const QString& typed);
 void SetCurrentMonth(WorkingContext& ctx, int month);
 
 // "Encour" for the current-month screens.
-bool WriteCurrentMonthHandOver(const WorkingContext& ctx);
+void WriteCurrentMonthHandOver(const WorkingContext& ctx);
 
 // "Encour" for the month consultation: an archived year ("ARCHIVE", month, year; an empty
 // year means last year) or a month of the current year ("CONSULT", month, current month).
-bool WriteConsultHandOver(const WorkingContext& ctx, int month, bool archive, const QString& yearText);
+void WriteConsultHandOver(const WorkingContext& ctx, int month, bool archive, const QString& yearText);
 
 // Last year by the working clock, as the consult dialogue presets it.
 QString LastYearText(const WorkingContext& ctx);

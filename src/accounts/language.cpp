@@ -2,6 +2,7 @@
 
 #include "ui/logo.h"
 #include "accounts/screenlook.h"
+#include "data/errors.h"
 #include "data/handover.h"
 #include "data/workingcontext.h"
 #include "ui/screennames.h"
@@ -81,7 +82,9 @@ void Language::load() {
 }
 
 void Language::onConfirm() {
-    if (!WriteLanguage(ctx(), combo1_->currentText())) {
+    try {
+        WriteLanguage(ctx(), combo1_->currentText());
+    } catch (const FileError&) {
         message(kNotWritten, QStringLiteral("TIRELOU"), ui::MessageIcon::Stop);
         return;
     }

@@ -48,8 +48,6 @@ constexpr ui::Caption kYearPrompt{u"ANNEE CONCERNEE", u"CONCERNED YEAR"};
 constexpr ui::Caption kConverterTitle{u"Montant en Francs", u"Going up in £"};
 
 constexpr ui::Caption kNotAMonth{u"Tapez un numéro de mois de 1 à 12.", u"Type a month number from 1 to 12."};
-constexpr ui::Caption kNotWritten{u"Le fichier « Encour » n'a pas pu être écrit dans le dossier des données.",
-                                  u"The file \"Encour\" could not be written in the data folder."};
 constexpr ui::Caption kNoBrowser{u"Le navigateur n'a pas pu être ouvert.",
                                  u"The browser could not be opened."};
 
@@ -201,10 +199,8 @@ void MenuTirelou::showField(ui::InputField* field, const QString& value) {
 void MenuTirelou::onToolbar(int index) {
     switch (index) {
     case CurrentMonth:
-        if (!WriteCurrentMonthHandOver(ctx())) {
-            message(text(kNotWritten), kBoxTitle, ui::MessageIcon::Stop);
+        if (!guarded([this] { WriteCurrentMonthHandOver(ctx()); }))
             return;
-        }
         openNext(screen::MoisEnCours);
         break;
     case NextMonth:
@@ -310,8 +306,7 @@ void MenuTirelou::onYearEntered() {
 
 void MenuTirelou::finishConsult(bool archive) {
     const int month = TypedMonth(text1_->text()).value_or(1);
-    if (!WriteConsultHandOver(ctx(), month, archive, text3_->text())) {
-        message(text(kNotWritten), kBoxTitle, ui::MessageIcon::Stop);
+    if (!guarded([&] { WriteConsultHandOver(ctx(), month, archive, text3_->text()); })) {
         showMenu();
         return;
     }

@@ -97,11 +97,6 @@ struct RolloverOptions {
     }
 };
 
-// A failure of the file system during the year change (the database engine throws DbError).
-class FileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // Writes a carry-forward into `monthTable` (assumed empty) of `db`: the carried rows, the
 // month values in the first three rows (appending rows as needed), and Mois.Encour. The

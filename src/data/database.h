@@ -3,20 +3,11 @@
 #include <QString>
 #include <QStringList>
 
-#include <stdexcept>
-#include <utility>
-#include <vector>
+#include "data/errors.h"
 
 struct sqlite3;
 
 namespace tirelou {
-
-// Any failure of the database engine: a file that cannot be opened, a missing table or
-// field, a write that did not go through, a move with no current record.
-class DbError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // One open account file. Move-only; closing is idempotent.
 class Database {

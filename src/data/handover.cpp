@@ -1,5 +1,6 @@
 #include "data/handover.h"
 
+#include "data/errors.h"
 #include "data/numbers.h"
 #include "data/workingcontext.h"
 
@@ -8,7 +9,7 @@
 
 namespace tirelou {
 
-bool WriteHandOver(const WorkingContext& ctx, const QString& name, const std::vector<HandValue>& values) {
+void WriteHandOver(const WorkingContext& ctx, const QString& name, const std::vector<HandValue>& values) {
     QString text;
     for (const HandValue& v : values) {
         if (const auto* s = std::get_if<QString>(&v))
@@ -18,10 +19,9 @@ bool WriteHandOver(const WorkingContext& ctx, const QString& name, const std::ve
         text += QStringLiteral("\r\n");
     }
     QSaveFile file(ctx.filePath(name));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text.toUtf8());
-    return file.commit();
+    const QByteArray bytes = text.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw FileError(QStringLiteral("Cannot write %1").arg(ctx.filePath(name)).toStdString());
 }
 
 HandOverReader::HandOverReader(const WorkingContext& ctx, const QString& name) {
@@ -49,19 +49,8 @@ QString HandOverReader::item() {
     qsizetype i = col_;
     while (i < l.size() && (l[i] == QLatin1Char(' ') || l[i] == QLatin1Char('\t')))
         ++i;
-    QString result;
-    qsizetype end;
-    if (i < l.size() && l[i] == QLatin1Char('"')) {
-        const qsizetype close = l.indexOf(QLatin1Char('"'), i + 1);
-        end = close < 0 ? l.size() : close;
-        result = l.mid(i + 1, end - i - 1);
-        end = close < 0 ? l.size() : l.indexOf(QLatin1Char(','), close);
-    } else {
-        end = l.indexOf(QLatin1Char(','), i);
-        result = l.mid(i, (end < 0 ? l.size() : end) - i);
-        while (result.endsWith(QLatin1Char(' ')) || result.endsWith(QLatin1Char('\t')))
-            result.chop(1);
-    }
+    const qsizetype end = l.indexOf(QLatin1Char(','), i);
+    const QString result = l.mid(i, (end < 0 ? l.size() : end) - i);
     if (end < 0 || end >= l.size()) {
         ++line_;
         col_ = 0;
@@ -92,9 +81,9 @@ void ReadLanguage(WorkingContext& ctx) {
         ctx.language = reader.item();
 }
 
-bool WriteLanguage(WorkingContext& ctx, const QString& language) {
+void WriteLanguage(WorkingContext& ctx, const QString& language) {
+    WriteHandOver(ctx, handover::Langue, {language});
     ctx.language = language;
-    return WriteHandOver(ctx, handover::Langue, {language});
 }
 
 } // namespace tirelou

@@ -25,9 +25,9 @@ inline const QString Sauve = QStringLiteral("Sauve.xfr");
 // A text is written as it stands; a number in print form (" 12.5 ", "-3 ").
 using HandValue = std::variant<QString, double>;
 
-// Writes the file whole in the data folder, replacing it. Returns false when it could not
-// be written (the previous content then stays).
-bool WriteHandOver(const WorkingContext& ctx, const QString& name, const std::vector<HandValue>& values);
+// Writes the file whole in the data folder, replacing it. Throws FileError when it cannot
+// be written (the previous content then stays), so the next screen never reads stale values.
+void WriteHandOver(const WorkingContext& ctx, const QString& name, const std::vector<HandValue>& values);
 
 // Reads a hand-over file. A missing file or a read past its end gives empty texts and 0,
 // and ok() turns false.
@@ -39,8 +39,7 @@ public:
     bool ok() const { return ok_; }
     bool atEnd() const;
 
-    // The next item: leading blanks skipped, up to a comma or the end of the line
-    // (a text in double quotes may hold commas).
+    // The next item: leading blanks skipped, up to a comma or the end of the line.
     QString item();
     // The next item read as a number.
     double numberItem();
@@ -58,6 +57,6 @@ private:
 // "Langue.dat": whether it exists, reading it into the working language, writing it.
 bool LanguageFileExists(const WorkingContext& ctx);
 void ReadLanguage(WorkingContext& ctx);
-bool WriteLanguage(WorkingContext& ctx, const QString& language);
+void WriteLanguage(WorkingContext& ctx, const QString& language);
 
 } // namespace tirelou

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
 namespace tirelou {
@@ -145,6 +146,19 @@ double NumberValue(QStringView text) {
     if (res.ec != std::errc() || !std::isfinite(value))
         return 0.0; // an exponent too large for a double: no usable number
     return negative ? -value : value;
+}
+
+double Settle(double value) {
+    if (!std::isfinite(value) || std::abs(value) >= 1e9)
+        return value; // there the 15 digits written stop before any noise
+    const double settled = std::round(value * 1e10) / 1e10;
+    return settled == 0.0 ? 0.0 : settled; // never a negative zero
+}
+
+double FiniteAmount(double value) {
+    if (!std::isfinite(value))
+        throw std::range_error("amount too large to be kept");
+    return value;
 }
 
 double AmountValue(QStringView text) {

@@ -27,6 +27,16 @@ double NumberValue(QStringView text);
 // "12,50" reads as 12.5.
 double AmountValue(QStringView text);
 
+// Settles the result of adding or subtracting amounts typed in decimals: the binary noise
+// of a difference such as 50.1 - 50 (0.10000000000000142) is rounded off, at the tenth
+// decimal. Written out in full such noise would make a text longer than the 15 characters
+// each half of an amount pair is read from.
+double Settle(double value);
+
+// Returns the amount, or throws std::range_error when it is beyond what can be kept (a sum
+// of amounts typed as 1E308): written out it would no longer read back as itself.
+double FiniteAmount(double value);
+
 // Formats with a digit pattern such as "### ### ### ##0.00", "####0" or "########.00":
 // "#" an optional digit, "0" a required digit, other characters (blanks) are group
 // separators shown only between digits. Rounds half away from zero.

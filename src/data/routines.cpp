@@ -40,48 +40,64 @@ void CloseWorkRs(WorkingContext& ctx) { ctx.workRs.close(); }
 
 void LoadMonth(WorkingContext& ctx, const QString& table) {
     LoadedMonth m;
-    const auto sized = [](int n) { return QStringList(n + 1, QString()); };
-    try {
-        RecordSet& rs = ctx.workRs;
+    RecordSet& rs = ctx.workRs;
+    // Each step stands alone: a step the file refuses is skipped and the next one runs.
+    const auto step = [](const auto& work) {
+        try {
+            work();
+        } catch (const DbError&) {
+        }
+    };
+    step([&] {
         rs.open(ctx.accountDb, table);
         m.monthRowCount = rs.recordCount();
-        for (QStringList* list : {&m.entryCategory, &m.entryLabel, &m.entryNumber, &m.entryPrice, &m.entryDate,
-                                  &m.entryKind, &m.extraA, &m.extraB})
-            *list = sized(m.monthRowCount);
-
+    });
+    for (QStringList* list : {&m.entryCategory, &m.entryLabel, &m.entryNumber, &m.entryPrice, &m.entryDate,
+                              &m.entryKind, &m.extraA, &m.extraB})
+        *list = QStringList(m.monthRowCount + 1, QString());
+    if (!rs.isOpen()) {
+        ctx.month = std::move(m);
+        return;
+    }
+    step([&] {
         for (rs.moveFirst(); !rs.eof(); rs.moveNext()) {
             const double amount = NumberValue(rs.value(field::Montant));
             if (amount > 0)
                 m.depositTotal += amount;
         }
-        if (m.monthRowCount > 0) {
-            rs.moveFirst();
-            m.previousAmount = NumberValue(rs.value(field::MontPrecedent));
-            m.remainderText = rs.value(field::Reste);
-        }
+    });
+    step([&] {
+        rs.moveFirst();
+        m.previousAmount = NumberValue(rs.value(field::MontPrecedent));
+    });
+    step([&] {
+        rs.moveFirst();
+        m.remainderText = rs.value(field::Reste);
+    });
+    step([&] {
         int i = 0;
         for (rs.moveFirst(); !rs.eof(); rs.moveNext(), ++i) {
             const QString category = rs.value(field::Rubriques).trimmed();
-            const bool free = category == QLatin1String("0");
             m.entryCategory[i] = category;
-            m.entryLabel[i] = free ? QStringLiteral("0") : rs.value(field::Libelle).trimmed();
-            m.entryNumber[i] = free ? QStringLiteral("0") : rs.value(field::NumCheque).trimmed();
-            m.entryPrice[i] = free ? QStringLiteral("0") : rs.value(field::Prix).trimmed();
-            m.entryDate[i] = free ? QStringLiteral("0") : rs.value(field::Date).trimmed();
-            m.entryKind[i] = free ? QStringLiteral("0") : rs.value(field::Poste).trimmed();
-            if (!free)
-                ++m.usedRowCount;
+            if (category == QLatin1String("0")) {
+                for (QStringList* list :
+                     {&m.entryLabel, &m.entryNumber, &m.entryPrice, &m.entryDate, &m.entryKind})
+                    (*list)[i] = QStringLiteral("0");
+                continue;
+            }
+            m.entryLabel[i] = rs.value(field::Libelle).trimmed();
+            m.entryNumber[i] = rs.value(field::NumCheque).trimmed();
+            m.entryPrice[i] = rs.value(field::Prix).trimmed();
+            m.entryDate[i] = rs.value(field::Date).trimmed();
+            m.entryKind[i] = rs.value(field::Poste).trimmed();
+            ++m.usedRowCount;
         }
+    });
+    step([&] {
         rs.moveFirst();
         for (int r = 0; r < 3 && !rs.eof(); ++r, rs.moveNext())
             m.reserveTexts[static_cast<std::size_t>(r)] = rs.value(field::Reserve);
-    } catch (const DbError&) {
-        // A missing table or field: what was read so far stands.
-        if (m.entryCategory.isEmpty())
-            for (QStringList* list : {&m.entryCategory, &m.entryLabel, &m.entryNumber, &m.entryPrice,
-                                      &m.entryDate, &m.entryKind, &m.extraA, &m.extraB})
-                *list = sized(0);
-    }
+    });
     CloseWorkRs(ctx);
     ctx.month = std::move(m);
 }

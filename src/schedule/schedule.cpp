@@ -202,8 +202,8 @@ std::optional<ScheduledItem> FindDirectDebit(WorkingContext& ctx, const QString&
     return found;
 }
 
-bool WriteChosenItem(const WorkingContext& ctx, const ScheduledItem& item) {
-    return WriteHandOver(ctx, handover::Modif, {item.label, item.monthly, item.stillToPayText, item.date});
+void WriteChosenItem(const WorkingContext& ctx, const ScheduledItem& item) {
+    WriteHandOver(ctx, handover::Modif, {item.label, item.monthly, item.stillToPayText, item.date});
 }
 
 ChosenItem ReadChosenItem(const WorkingContext& ctx) {

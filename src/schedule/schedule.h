@@ -110,7 +110,7 @@ std::optional<ScheduledItem> FindDirectDebit(WorkingContext& ctx, const QString&
 
 // "Modif.xfr" for the item being changed: label, monthly amount, what is still to pay,
 // date.
-bool WriteChosenItem(const WorkingContext& ctx, const ScheduledItem& item);
+void WriteChosenItem(const WorkingContext& ctx, const ScheduledItem& item);
 struct ChosenItem {
     QString label;
     double monthly = 0;

@@ -24,9 +24,9 @@ protected:
 } // namespace
 
 TEST_F(HandOverTest, WrittenWholeWithCrLfAndNumbersInPrintForm) {
-    ASSERT_TRUE(WriteHandOver(ctx, handover::Lire, {QStringLiteral("ENCOUR"), 3.0, QStringLiteral("2026")}));
+    WriteHandOver(ctx, handover::Lire, {QStringLiteral("ENCOUR"), 3.0, QStringLiteral("2026")});
     EXPECT_EQ(bytes(handover::Lire), QByteArray("ENCOUR\r\n 3 \r\n2026\r\n"));
-    ASSERT_TRUE(WriteHandOver(ctx, handover::Lire, {-12.5}));
+    WriteHandOver(ctx, handover::Lire, {-12.5});
     EXPECT_EQ(bytes(handover::Lire), QByteArray("-12.5 \r\n")); // replaced, not appended
 }
 
@@ -44,10 +44,23 @@ TEST_F(HandOverTest, ItemByItemCutsAtCommasAndSkipsBlanks) {
     EXPECT_EQ(cut.item(), QStringLiteral("DIVERS")); // the rest of the cut line comes next
     EXPECT_EQ(cut.numberItem(), 2);
 
-    WriteHandOver(ctx, handover::Lire, {QStringLiteral("\"A, B\",C")});
+    // Quotes are ordinary characters, and blanks after an item are part of it.
+    WriteHandOver(ctx, handover::Lire, {QStringLiteral("\"A, B\",C "), QStringLiteral("D,")});
     HandOverReader quoted(ctx, handover::Lire);
-    EXPECT_EQ(quoted.item(), QStringLiteral("A, B"));
-    EXPECT_EQ(quoted.item(), QStringLiteral("C"));
+    EXPECT_EQ(quoted.item(), QStringLiteral("\"A"));
+    EXPECT_EQ(quoted.item(), QStringLiteral("B\""));
+    EXPECT_EQ(quoted.item(), QStringLiteral("C "));
+    EXPECT_EQ(quoted.item(), QStringLiteral("D"));
+    EXPECT_EQ(quoted.item(), QString()); // what follows the last comma
+    EXPECT_TRUE(quoted.ok());
+}
+
+TEST_F(HandOverTest, AFileThatCannotBeWrittenStopsTheAction) {
+    WorkingContext nowhere(dir.filePath(QStringLiteral("missing/folder")));
+    EXPECT_THROW(WriteHandOver(nowhere, handover::Lire, {QStringLiteral("X")}), FileError);
+    nowhere.language = English;
+    EXPECT_THROW(WriteLanguage(nowhere, French), FileError);
+    EXPECT_EQ(nowhere.language, English); // the language changes only once it is saved
 }
 
 TEST_F(HandOverTest, LineByLineKeepsTheLineAsItIs) {
@@ -81,13 +94,16 @@ TEST_F(HandOverTest, LanguageFile) {
     ReadLanguage(ctx); // no file: the language stays
     EXPECT_EQ(ctx.language, QStringLiteral("English"));
 
-    ASSERT_TRUE(WriteLanguage(ctx, French));
+    WriteLanguage(ctx, French);
     EXPECT_EQ(bytes(handover::Langue), QByteArray("Fran\xc3\xa7" "ais\r\n"));
     ctx.language.clear();
     ReadLanguage(ctx);
     EXPECT_TRUE(ctx.french());
 
     WriteLanguage(ctx, QStringLiteral("Deutsch"));
+    ReadLanguage(ctx);
+    EXPECT_FALSE(ctx.french());
+    WriteLanguage(ctx, QStringLiteral("Français "));
     ReadLanguage(ctx);
     EXPECT_FALSE(ctx.french());
     EXPECT_EQ(ctx.pick(QStringLiteral("oui"), QStringLiteral("yes")), QStringLiteral("yes"));

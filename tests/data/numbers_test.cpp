@@ -94,6 +94,24 @@ TEST(FormatNumber, OtherPatterns) {
     EXPECT_EQ(FormatNumber(0, u"####0"), QStringLiteral("0"));
 }
 
+TEST(Settle, DifferencesOfDecimalAmountsLoseTheirBinaryNoise) {
+    EXPECT_EQ(NumberText(50.1 - 50), QStringLiteral(" .100000000000001")); // what the noise would write
+    EXPECT_EQ(NumberText(Settle(50.1 - 50)), QStringLiteral(" .1"));
+    EXPECT_EQ(NumberText(Settle(100.1 - 100)), QStringLiteral(" .1"));
+    EXPECT_EQ(NumberText(Settle(100 - 100.1)), QStringLiteral("-.1"));
+    EXPECT_EQ(NumberText(Settle(0.1 + 0.2 - 0.3)), QStringLiteral(" 0"));
+    EXPECT_EQ(Settle(12.345), 12.345);
+    EXPECT_EQ(Settle(123456789012.5), 123456789012.5);
+    // A settled half stays within the 15 characters it is read back from.
+    const QString pair = MakePair(QStringLiteral("50"), 20, NumberText(Settle(50.1 - 50)));
+    EXPECT_DOUBLE_EQ(PairSecond(pair), 0.1);
+}
+
+TEST(FiniteAmount, RefusesWhatCannotBeWrittenBack) {
+    EXPECT_EQ(FiniteAmount(12.5), 12.5);
+    EXPECT_THROW(FiniteAmount(NumberValue(u"1E308") * 10), std::range_error);
+}
+
 TEST(AmountPair, EachHalfIsReadFromFifteenCharacters) {
     const QString entry = MakePair(QStringLiteral("12.5"), 30, NumberText(37.5));
     EXPECT_EQ(entry, QStringLiteral("12.5") + QString(30, QLatin1Char(' ')) + QStringLiteral(" 37.5"));

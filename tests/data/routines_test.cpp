@@ -111,6 +111,23 @@ TEST_F(RoutinesTest, LoadMonthNeverFails) {
     EXPECT_EQ(ctx().month.reserveTexts[1], QString());
 }
 
+TEST_F(RoutinesTest, LoadMonthSkipsOnlyTheStepTheFileRefuses) {
+    // A month table made elsewhere, without the deposit amount field.
+    ctx().accountDb.exec(QStringLiteral("CREATE TABLE Bizarre (Rubriques TEXT, Libelle TEXT, NumCheque TEXT, "
+                                        "Prix TEXT, Date TEXT, Poste TEXT, Reste TEXT, MontPrecedent TEXT)"));
+    ctx().accountDb.exec(QStringLiteral("INSERT INTO Bizarre VALUES ('MAISON', 'LOYER', '12', '500', 'd', 'X', "
+                                        "'750', '900')"));
+    LoadMonth(ctx(), QStringLiteral("Bizarre"));
+    const LoadedMonth& m = ctx().month;
+    EXPECT_EQ(m.monthRowCount, 1);
+    EXPECT_EQ(m.depositTotal, 0);
+    EXPECT_EQ(m.remainderText, QStringLiteral("750"));
+    EXPECT_EQ(m.previousAmount, 900);
+    EXPECT_EQ(m.entryLabel[0], QStringLiteral("LOYER"));
+    EXPECT_EQ(m.usedRowCount, 1);
+    EXPECT_EQ(m.reserveTexts[0], QString());
+}
+
 TEST_F(RoutinesTest, PlaceEntryReusesTheFirstFreeRow) {
     using test::Row;
     const Entry e{QStringLiteral("MAISON"), QStringLiteral("LOYER"), QStringLiteral("12"), QStringLiteral("500"),

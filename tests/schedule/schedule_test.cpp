@@ -300,7 +300,7 @@ TEST_F(ScheduleTest, ChosenItemTravelsWholeThroughModifXfr) {
     item.monthly = 12.5;
     item.stillToPayText = QStringLiteral("37.5");
     item.date = QStringLiteral("05/01/2026");
-    ASSERT_TRUE(WriteChosenItem(ctx(), item));
+    WriteChosenItem(ctx(), item);
     const ChosenItem c = ReadChosenItem(ctx());
     EXPECT_EQ(c.label, QStringLiteral("EAU, GAZ"));
     EXPECT_DOUBLE_EQ(c.monthly, 12.5);
