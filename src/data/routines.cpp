@@ -115,19 +115,36 @@ void Pause(const WorkingContext& ctx, QObject* owner, std::function<void()> then
     QTimer::singleShot(ctx.pauseMs, owner, std::move(then));
 }
 
-QString EncodePassword(const QString& password) {
-    QString out = password.trimmed();
-    for (QChar& c : out)
-        c = QChar(static_cast<char16_t>(c.unicode() + 120));
+namespace {
+
+// Characters are moved by 120 code points, stepping over the block that is not made of
+// characters (surrogates), so that two different passwords never look alike once stored.
+constexpr char32_t kShift = 120;
+constexpr char32_t kSurrogateFirst = 0xD800;
+constexpr char32_t kSurrogateCount = 0x800;
+constexpr char32_t kLast = 0x10FFFF;
+
+// The characters in order with the surrogate block left out: the shift is a move along it.
+char32_t ToRank(char32_t c) { return c >= kSurrogateFirst + kSurrogateCount ? c - kSurrogateCount : c; }
+char32_t FromRank(char32_t r) { return r >= kSurrogateFirst ? r + kSurrogateCount : r; }
+constexpr char32_t kRanks = kLast + 1 - kSurrogateCount;
+
+QString Shift(const QString& text, bool forward) {
+    QString out;
+    for (char32_t c : text.trimmed().toUcs4()) {
+        const char32_t rank = ToRank(c);
+        const char32_t moved = forward ? (rank + kShift) % kRanks : (rank + kRanks - kShift) % kRanks;
+        const char32_t result = FromRank(moved);
+        out += QString::fromUcs4(&result, 1);
+    }
     return out;
 }
 
-QString DecodePassword(const QString& stored) {
-    QString out = stored.trimmed();
-    for (QChar& c : out)
-        c = QChar(static_cast<char16_t>(c.unicode() - 120));
-    return out;
-}
+} // namespace
+
+QString EncodePassword(const QString& password) { return Shift(password, true); }
+
+QString DecodePassword(const QString& stored) { return Shift(stored, false); }
 
 QStringList ListAccountFiles(const QString& dir) {
     return QDir(dir).entryList({QStringLiteral("*") + AccountFileSuffix}, QDir::Files,

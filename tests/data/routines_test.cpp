@@ -165,8 +165,16 @@ TEST(Password, EncodedByRaisingEveryCodeBy120) {
     EXPECT_EQ(encoded[2].unicode(), 219);
     EXPECT_EQ(EncodePassword(QString()), QString());
     EXPECT_EQ(EncodePassword(QStringLiteral(" SECRET ")), EncodePassword(QStringLiteral("SECRET")));
-    for (const QString& p : {QStringLiteral("MOT DE PASSE"), QStringLiteral("ÉTÉ€ÿ"), QStringLiteral("1234")})
+    for (const QString& p : {QStringLiteral("MOT DE PASSE"), QStringLiteral("ÉTÉ€ÿ"), QStringLiteral("1234"),
+                             QStringLiteral("ﾈﾉﾊ"), QStringLiteral("\U0001F437 \U0010FFFF")})
         EXPECT_EQ(DecodePassword(EncodePassword(p)), p);
+    // Characters near the end of the first plane are not wrapped onto others: every one
+    // stays a distinct, storable character.
+    const QString halfwidth = EncodePassword(QStringLiteral("ﾈ")); // U+FF88
+    EXPECT_EQ(halfwidth.toUcs4().value(0), 0xFF88u + 120);
+    const QString nearSurrogates = EncodePassword(QString(QChar(0xD7A0)));
+    EXPECT_EQ(nearSurrogates.toUcs4().value(0), 0xD7A0u + 120 + 0x800);
+    EXPECT_NE(EncodePassword(QString(QChar(0xD7A0))), EncodePassword(QString(QChar(0xD7A1))));
 }
 
 TEST(Files, AccountFilesAreListedAlphabetically) {
