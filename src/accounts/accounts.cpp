@@ -32,6 +32,14 @@ void AddRows(Database& db, const QString& table, const QString& field, const QSt
     }
 }
 
+// The whole month number held by `value`, when it is a month.
+std::optional<int> WholeMonth(double value) {
+    const double whole = std::trunc(value);
+    if (!(whole >= 1 && whole <= 12))
+        return std::nullopt;
+    return static_cast<int>(whole);
+}
+
 } // namespace
 
 // ---- Account list
@@ -50,12 +58,17 @@ std::optional<QString> PickAccount(WorkingContext& ctx, int row) {
     if (row < 1 || row > ctx.accountFiles.size())
         return std::nullopt;
     ctx.accountFile = ctx.accountFiles[row - 1];
-    OpenAccountDb(ctx);
-    RecordSet rs;
-    rs.open(ctx.accountDb, table::Usager);
-    if (rs.eof())
-        return std::nullopt;
-    return rs.value(field::NumCompte);
+    try {
+        OpenAccountDb(ctx);
+        RecordSet rs;
+        rs.open(ctx.accountDb, table::Usager);
+        if (rs.eof())
+            return std::nullopt;
+        return rs.value(field::NumCompte);
+    } catch (const DbError&) {
+        ctx.accountDb.close();
+        throw;
+    }
 }
 
 LoginOutcome TryLogin(WorkingContext& ctx, const QString& account, const QString& typedPassword) {
@@ -69,10 +82,14 @@ LoginOutcome TryLogin(WorkingContext& ctx, const QString& account, const QString
     }
     const QString number = rs.value(field::NumCompte);
     rs.open(ctx.accountDb, table::Mois);
-    const int month = static_cast<int>(NumberValue(rs.value(field::Encour)));
+    const std::optional<int> month =
+        rs.eof() ? std::nullopt : WholeMonth(NumberValue(rs.value(field::Encour)));
+    if (!month)
+        return LoginOutcome::DamagedMonth;
     ctx.accountNumber = number;
-    ctx.currentMonth = month;
-    MonthTableName(ctx, month);
+    ctx.currentMonth = *month;
+    MonthTableName(ctx, *month);
+    ctx.month = LoadedMonth{};
     return LoginOutcome::Accepted;
 }
 
@@ -207,11 +224,7 @@ QString AccountLine(const WorkingContext& ctx) {
 }
 
 std::optional<int> TypedMonth(const QString& typed) {
-    const double v = AmountValue(typed);
-    const double whole = std::trunc(v);
-    if (whole < 1 || whole > 12)
-        return std::nullopt;
-    return static_cast<int>(whole);
+    return WholeMonth(AmountValue(typed));
 }
 
 void SetCurrentMonth(WorkingContext& ctx, int month) {
@@ -246,9 +259,10 @@ void WriteConsultHandOver(const WorkingContext& ctx, int month, bool archive, co
         {QStringLiteral("CONSULT"), static_cast<double>(month), static_cast<double>(ctx.currentMonth)});
 }
 
-QString FrancsText(const QString& remainderText, bool french) {
+QString FrancsText(const QString& remainderText, bool french, const QString& decimalPoint) {
     const double francs = AmountValue(remainderText) * (french ? kFrancsPerEuro : kFrancsPerPound);
-    return FormatNumber(francs, u"### ### ##0.00").trimmed() + QStringLiteral("  Fr.");
+    return FormatNumber(francs, u"### ### ##0.00").trimmed().replace(u'.', decimalPoint) +
+           QStringLiteral("  Fr.");
 }
 
 void CloseAccountDb(WorkingContext& ctx) {

@@ -29,17 +29,20 @@ QList<AccountEntry> LoadAccountList(WorkingContext& ctx);
 
 // Opens the file of grid row `row` (from 1) as the account database and returns the
 // account number held by its user row; nothing when the file has no user row (a file whose
-// creation was never finished). Throws DbError when the file cannot be opened.
+// creation was never finished). Throws DbError, the database closed, when the file cannot
+// be opened (not an account file, or gone since the list was read).
 std::optional<QString> PickAccount(WorkingContext& ctx, int row);
 
 enum class LoginOutcome {
-    Accepted,   // the working context now holds the account, its month and month table
-    Refused,    // wrong account or password; another try is allowed
-    RefusedLast // the third refusal since the screen was reset: the program ends
+    Accepted,    // the working context now holds the account, its month and month table
+    Refused,     // wrong account or password; another try is allowed
+    RefusedLast, // the third refusal since the screen was reset: the program ends
+    DamagedMonth // right password, but the account's current month is missing or not 1 to 12
 };
 
 // Checks the typed password of `account` against the open account database. Failed
-// attempts are counted in `ctx.modeCode` and survive a change of account.
+// attempts are counted in `ctx.modeCode` and survive a change of account. On acceptance
+// the month in memory is emptied: it belonged to the previous account.
 LoginOutcome TryLogin(WorkingContext& ctx, const QString& account, const QString& typedPassword);
 
 // ---- Account creation
@@ -112,8 +115,9 @@ void WriteConsultHandOver(const WorkingContext& ctx, int month, bool archive, co
 // Last year by the working clock, as the consult dialogue presets it.
 QString LastYearText(const WorkingContext& ctx);
 
-// The remainder converted into francs, as the converter shows it ("655.96  Fr.").
-QString FrancsText(const QString& remainderText, bool french);
+// The remainder converted into francs, as the converter shows it: "655.96  Fr." with
+// `decimalPoint` "." ("655,96  Fr." with ",").
+QString FrancsText(const QString& remainderText, bool french, const QString& decimalPoint);
 
 // Closes the account database (leaving the account for the login or the password change).
 void CloseAccountDb(WorkingContext& ctx);

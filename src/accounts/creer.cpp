@@ -2,11 +2,11 @@
 
 #include "accounts/accountgrid.h"
 #include "accounts/accounts.h"
-#include "ui/logo.h"
 #include "accounts/screenlook.h"
 #include "data/handover.h"
 #include "data/numbers.h"
 #include "data/workingcontext.h"
+#include "ui/logo.h"
 #include "ui/screennames.h"
 #include "ui/widgets.h"
 
@@ -129,8 +129,9 @@ void Creer::onGridClicked(int row) {
     const int n = static_cast<int>(NumberValue(grid_->text(row, 0)));
     const QString account = grid_->text(row, 1);
     if (account.trimmed().isEmpty() || n <= 0) {
+        if (!guarded([&] { WriteHandOver(ctx(), handover::Lire, {QString::number(n)}); }))
+            return;
         grid_->setEnabled(false);
-        WriteHandOver(ctx(), handover::Lire, {QString::number(n)});
         label2_->setText(text(kFreeRow).arg(n));
         text1_->show();
         text1_->setFocus();
@@ -170,10 +171,14 @@ void Creer::onNumberEntered() {
                 kBoxTitle, ui::MessageIcon::Stop);
         break;
     case NewAccountRefusal::Exists:
-        message(text(kExists).arg(number).arg(ctx().clock.today().year()), kBoxTitle, ui::MessageIcon::Stop);
+        message(existsText(number), kBoxTitle, ui::MessageIcon::Stop);
         break;
     }
     askNumberAgain();
+}
+
+QString Creer::existsText(const QString& number) const {
+    return text(kExists).arg(number, QString::number(ctx().clock.today().year()));
 }
 
 void Creer::askNumberAgain() {
@@ -192,7 +197,7 @@ void Creer::onPasswordEntered() {
         return;
     }
     if (refusal == NewAccountRefusal::Exists) {
-        message(text(kExists).arg(number).arg(ctx().clock.today().year()), kBoxTitle, ui::MessageIcon::Stop);
+        message(existsText(number), kBoxTitle, ui::MessageIcon::Stop);
         reset();
         return;
     }

@@ -26,6 +26,7 @@ private:
     void onNumberEntered();
     void onPasswordEntered();
     void askNumberAgain();
+    QString existsText(const QString& number) const;
 
     QLabel* label1_;        // title
     QLabel* label2_;        // prompt

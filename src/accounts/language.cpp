@@ -1,10 +1,10 @@
 #include "accounts/language.h"
 
-#include "ui/logo.h"
 #include "accounts/screenlook.h"
 #include "data/errors.h"
 #include "data/handover.h"
 #include "data/workingcontext.h"
+#include "ui/logo.h"
 #include "ui/screennames.h"
 
 #include <QComboBox>

@@ -2,10 +2,10 @@
 
 #include "accounts/accounts.h"
 #include "accounts/links.h"
-#include "ui/logo.h"
 #include "accounts/screenlook.h"
 #include "data/routines.h"
 #include "data/workingcontext.h"
+#include "ui/logo.h"
 #include "ui/mainframe.h"
 #include "ui/screennames.h"
 #include "ui/widgets.h"
@@ -237,8 +237,8 @@ void MenuTirelou::onToolbar(int index) {
         endProgram();
         break;
     case Convert:
-        message(FrancsText(ctx().month.remainderText, french()), text(kConverterTitle),
-                ui::MessageIcon::Information);
+        message(FrancsText(ctx().month.remainderText, french(), QLocale::system().decimalPoint()),
+                text(kConverterTitle), ui::MessageIcon::Information);
         break;
     case ReadMe:
         if (!OpenHelp(ctx(), &frame()))

@@ -3,10 +3,11 @@
 #include "accounts/accountgrid.h"
 #include "accounts/accounts.h"
 #include "accounts/links.h"
-#include "ui/logo.h"
 #include "accounts/screenlook.h"
+#include "data/errors.h"
 #include "data/numbers.h"
 #include "data/workingcontext.h"
+#include "ui/logo.h"
 #include "ui/mainframe.h"
 #include "ui/screennames.h"
 #include "ui/widgets.h"
@@ -38,6 +39,12 @@ constexpr ui::Caption kRefusedLast{u"Accès refusé, Pour la 3° fois TCHAO !!",
                                    u"Refused access, For the 3° TCHAO times !!"};
 constexpr ui::Caption kNoUser{u"Ce compte n'a pas de mot de passe : sa création n'a pas été terminée.",
                               u"This account has no password: its creation was not finished."};
+constexpr ui::Caption kUnreadable{
+    u"Le fichier %1 ne peut pas être ouvert : ce n'est pas un compte, ou il a disparu.",
+    u"The file %1 cannot be opened: it is not an account, or it is gone."};
+constexpr ui::Caption kDamagedMonth{
+    u"Le mois en cours du compte %1 est endommagé : le compte ne peut pas être ouvert.",
+    u"The current month of the account %1 is damaged: the account cannot be opened."};
 constexpr ui::Caption kNoBrowser{u"L'aide n'a pas pu être ouverte : aucun navigateur n'est disponible.",
                                  u"The help could not be opened: no browser is available."};
 
@@ -144,17 +151,17 @@ void MotDePasse::onGridClicked(int row) {
         return;
     }
     std::optional<QString> number;
-    if (!guarded([&] { number = PickAccount(ctx(), n); })) {
-        reset();
+    try {
+        number = PickAccount(ctx(), n);
+    } catch (const DbError&) {
+        backToChoice(text(kUnreadable).arg(ctx().accountFile));
+        return;
+    }
+    if (!number) {
+        backToChoice(text(kNoUser));
         return;
     }
     grid_->setEnabled(true);
-    if (!number) {
-        passwordRow_->hide();
-        message(text(kNoUser), kBoxTitle, ui::MessageIcon::Stop);
-        label2_->setText(text(kChoose));
-        return;
-    }
     label3_->setText(*number);
     text1_->clear();
     passwordRow_->show();
@@ -179,7 +186,18 @@ void MotDePasse::onPasswordEntered() {
         text1_->clear();
         text1_->setFocus();
         return;
+    case LoginOutcome::DamagedMonth:
+        backToChoice(text(kDamagedMonth).arg(label3_->text()));
+        return;
     }
+}
+
+void MotDePasse::backToChoice(const QString& why) {
+    passwordRow_->hide();
+    text1_->clear();
+    grid_->setEnabled(true);
+    label2_->setText(text(kChoose));
+    message(why, kBoxTitle, ui::MessageIcon::Stop);
 }
 
 void MotDePasse::onToolbar(int index) {

@@ -24,6 +24,8 @@ private:
     void onGridClicked(int row);
     void onPasswordEntered();
     void onToolbar(int index);
+    // Back to choosing an account, telling why; the failed attempts keep counting.
+    void backToChoice(const QString& why);
 
     QLabel* label1_;        // title
     QLabel* label2_;        // prompt

@@ -12,13 +12,17 @@ void Centre(QLabel* label) {
 
 } // namespace
 
-void SetTitleLook(QLabel* label) { Centre(label); }
+void SetTitleLook(QLabel* label) {
+    Centre(label);
+}
 
 void SetPromptLook(QLabel* label) {
     Centre(label);
     label->setMinimumWidth(360);
 }
 
-void SetLineLook(QLabel* label) { Centre(label); }
+void SetLineLook(QLabel* label) {
+    Centre(label);
+}
 
 } // namespace tirelou::accounts

@@ -1,11 +1,11 @@
 #include "accounts/startup.h"
 
 #include "accounts/language.h"
-#include "ui/logo.h"
 #include "data/handover.h"
 #include "data/scaling.h"
 #include "data/workingcontext.h"
 #include "ui/caption.h"
+#include "ui/logo.h"
 #include "ui/mainframe.h"
 #include "ui/screennames.h"
 #include "ui/window.h"

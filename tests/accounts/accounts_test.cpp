@@ -1,5 +1,6 @@
 #include "accounts/accounts.h"
 #include "data/handover.h"
+#include "data/recordset.h"
 #include "data/routines.h"
 #include "data/schema.h"
 #include "support/testdata.h"
@@ -25,6 +26,18 @@ protected:
     }
     QStringList leftovers() const {
         return QDir(data.dir()).entryList({QStringLiteral("*.new")}, QDir::Files);
+    }
+    // Rewrites Encour of the open account file; with no value the month row is removed.
+    void setEncour(const std::optional<QString>& value) {
+        RecordSet rs;
+        rs.open(ctx().accountDb, table::Mois);
+        if (!value) {
+            rs.deleteCurrent();
+            return;
+        }
+        rs.edit();
+        rs.setValue(field::Encour, *value);
+        rs.update();
     }
     QStringList column(const QList<Row>& rows, const QString& field) const {
         QStringList out;
@@ -167,12 +180,47 @@ TEST_F(AccountsTest, ALoginSetsTheAccountItsMonthAndTable) {
     ctx().language = English;
     EXPECT_EQ(PickAccount(ctx(), 1), QStringLiteral("22"));
     EXPECT_EQ(ctx().accountFile, QStringLiteral("222026.acd"));
+    // What the previous account left in memory is not this account's month.
+    ctx().month.remainderText = QStringLiteral("777");
+    ctx().month.entryLabel = QStringList{QStringLiteral("LOYER")};
     EXPECT_EQ(TryLogin(ctx(), QStringLiteral(" 22 "), QStringLiteral(" SECRET ")), LoginOutcome::Accepted);
     EXPECT_EQ(ctx().accountNumber, QStringLiteral("22"));
     EXPECT_EQ(ctx().chosenAccount, QStringLiteral("22"));
     EXPECT_EQ(ctx().currentMonth, 4);
     EXPECT_EQ(ctx().monthTable, QStringLiteral("April"));
     EXPECT_EQ(ctx().modeCode, 0);
+    EXPECT_TRUE(ctx().month.remainderText.isEmpty());
+    EXPECT_TRUE(ctx().month.entryLabel.isEmpty());
+}
+
+TEST_F(AccountsTest, ADamagedCurrentMonthRefusesTheLoginWithoutCountingIt) {
+    data.addAccount(QStringLiteral("22"), 2026, QStringLiteral("SECRET"), 4);
+    LoadAccountList(ctx());
+    ctx().language = English;
+    ctx().monthTable = QStringLiteral("June");
+    ctx().currentMonth = 6;
+    ctx().month.remainderText = QStringLiteral("50");
+    ASSERT_EQ(PickAccount(ctx(), 1), QStringLiteral("22"));
+    for (const char* encour : {"1e10", "-1e10", "0", "13", "12.999e3", "-3", "MARS", ""}) {
+        setEncour(QString::fromLatin1(encour));
+        EXPECT_EQ(TryLogin(ctx(), QStringLiteral("22"), QStringLiteral("SECRET")), LoginOutcome::DamagedMonth)
+            << encour;
+    }
+    setEncour(std::nullopt);
+    EXPECT_EQ(TryLogin(ctx(), QStringLiteral("22"), QStringLiteral("SECRET")), LoginOutcome::DamagedMonth);
+    EXPECT_TRUE(ctx().accountNumber.isEmpty());
+    EXPECT_EQ(ctx().currentMonth, 6);
+    EXPECT_EQ(ctx().monthTable, QStringLiteral("June"));
+    EXPECT_EQ(ctx().month.remainderText, QStringLiteral("50"));
+    EXPECT_EQ(ctx().modeCode, 0);
+
+    // The month row comes back, as the month dialogue writes it; a fraction is its month.
+    SetCurrentMonth(ctx(), 12);
+    EXPECT_EQ(TryLogin(ctx(), QStringLiteral("22"), QStringLiteral("SECRET")), LoginOutcome::Accepted);
+    EXPECT_EQ(ctx().monthTable, QStringLiteral("December"));
+    setEncour(QStringLiteral(" 1.5"));
+    EXPECT_EQ(TryLogin(ctx(), QStringLiteral("22"), QStringLiteral("SECRET")), LoginOutcome::Accepted);
+    EXPECT_EQ(ctx().currentMonth, 1);
 }
 
 TEST_F(AccountsTest, TheThirdRefusalCountsAcrossAccounts) {
@@ -196,13 +244,20 @@ TEST_F(AccountsTest, AFileWithoutAUserRowCannotBePicked) {
     EXPECT_EQ(PickAccount(ctx(), 2), std::nullopt);
 }
 
-TEST_F(AccountsTest, AFileThatIsNoDatabaseFailsToOpen) {
+TEST_F(AccountsTest, AFileThatIsNoDatabaseOrIsGoneFailsToOpen) {
     QFile junk(data.path(QStringLiteral("92026.acd")));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("this is not an account file, but long enough to look like one to a careless reader");
     junk.close();
+    data.addAccount(QStringLiteral("1"), 2026);
     LoadAccountList(ctx());
+    ASSERT_EQ(PickAccount(ctx(), 1), QStringLiteral("1"));
+    EXPECT_THROW(PickAccount(ctx(), 2), DbError);
+    EXPECT_FALSE(ctx().accountDb.isOpen()); // not left on the previous account
+
+    ASSERT_TRUE(QFile::remove(data.path(QStringLiteral("12026.acd"))));
     EXPECT_THROW(PickAccount(ctx(), 1), DbError);
+    EXPECT_FALSE(QFile::exists(data.path(QStringLiteral("12026.acd"))));
 }
 
 // ---- Main menu
@@ -239,11 +294,17 @@ TEST_F(AccountsTest, TheRemainderAndTheAccountLine) {
 }
 
 TEST_F(AccountsTest, TheConverterShowsFrancs) {
-    EXPECT_EQ(FrancsText(QStringLiteral("100"), true), QStringLiteral("655.96  Fr."));
-    EXPECT_EQ(FrancsText(QStringLiteral("100"), false), QStringLiteral("152.45  Fr."));
-    EXPECT_EQ(FrancsText(QStringLiteral("1234567"), true), QStringLiteral("8 098 228.66  Fr."));
-    EXPECT_EQ(FrancsText(QStringLiteral("12,5"), true), QStringLiteral("81.99  Fr."));
-    EXPECT_EQ(FrancsText(QString(), true), QStringLiteral("0.00  Fr."));
+    const QString point = QStringLiteral(".");
+    const QString comma = QStringLiteral(",");
+    EXPECT_EQ(FrancsText(QStringLiteral("100"), true, point), QStringLiteral("655.96  Fr."));
+    EXPECT_EQ(FrancsText(QStringLiteral("100"), false, point), QStringLiteral("152.45  Fr."));
+    EXPECT_EQ(FrancsText(QStringLiteral("1234567"), true, point), QStringLiteral("8 098 228.66  Fr."));
+    EXPECT_EQ(FrancsText(QStringLiteral("12,5"), true, point), QStringLiteral("81.99  Fr."));
+    EXPECT_EQ(FrancsText(QString(), true, point), QStringLiteral("0.00  Fr."));
+    // The locale's decimal sign goes in the number only, never in the suffix.
+    EXPECT_EQ(FrancsText(QStringLiteral("100"), true, comma), QStringLiteral("655,96  Fr."));
+    EXPECT_EQ(FrancsText(QStringLiteral("1234567"), false, comma), QStringLiteral("1 882 085,05  Fr."));
+    EXPECT_EQ(FrancsText(QStringLiteral("-12.5"), true, comma), QStringLiteral("-81,99  Fr."));
 }
 
 TEST_F(AccountsTest, TypedMonthsAreOneToTwelve) {

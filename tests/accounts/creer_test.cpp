@@ -1,3 +1,4 @@
+#include "data/handover.h"
 #include "data/routines.h"
 #include "data/schema.h"
 #include "screens_support.h"
@@ -133,4 +134,41 @@ TEST_F(CreerTest, AnOccupiedRowIsSaidInEnglish) {
     ClickGridCell(grid(), 2, 1);
     EXPECT_EQ(prompt(), QStringLiteral(" ACCOUNT NUMBER 2 is OCCUPIES "));
     EXPECT_EQ(toolbarCaptions(), QStringList{QStringLiteral("RETURN")});
+}
+
+TEST_F(CreerTest, AnAccountNumberHoldingPercentSignsIsShownAsTyped) {
+    data.setLanguage(French);
+    data.addAccount(QStringLiteral("A%1"), 2026);
+    open(screen::Creer);
+    ClickGridCell(grid(), 2, 1);
+    Enter(number(), QStringLiteral("a%1"));
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].text,
+              QStringLiteral("Le compte A%1 existe déjà pour l'année 2026 : il n'est pas remplacé. "
+                             "Choisissez un autre numéro."));
+
+    // Made by someone else while the password was being typed: also said as typed.
+    Enter(number(), QStringLiteral("b%1%2"));
+    ASSERT_TRUE(password()->isVisible());
+    data.addAccount(QStringLiteral("B%1%2"), 2026);
+    Enter(password(), QStringLiteral("X"));
+    ASSERT_EQ(messages().size(), 2);
+    EXPECT_EQ(messages()[1].text,
+              QStringLiteral("Le compte B%1%2 existe déjà pour l'année 2026 : il n'est pas remplacé. "
+                             "Choisissez un autre numéro."));
+    EXPECT_EQ(currentName(), screen::Creer);
+}
+
+TEST_F(CreerTest, ASlotThatCannotBeHandedOverIsNotTaken) {
+    data.setLanguage(English);
+    data.addAccount(QStringLiteral("1"), 2026);
+    ASSERT_TRUE(QDir(data.dir()).mkdir(handover::Lire));
+    open(screen::Creer);
+    const QString before = prompt();
+    ClickGridCell(grid(), 2, 1);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].icon, ui::MessageIcon::Stop);
+    EXPECT_FALSE(number()->isVisible());
+    EXPECT_TRUE(grid()->isEnabled());
+    EXPECT_EQ(prompt(), before);
 }

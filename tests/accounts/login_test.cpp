@@ -1,3 +1,5 @@
+#include "data/database.h"
+#include "data/recordset.h"
 #include "data/routines.h"
 #include "data/schema.h"
 #include "screens_support.h"
@@ -116,6 +118,71 @@ TEST_F(LoginTest, TheHeadingRowIsAnEmptyRowAndResetsTheCount) {
     Enter(password(), QStringLiteral("un"));
     settle();
     EXPECT_EQ(currentName(), screen::MenuTirelou);
+}
+
+TEST_F(LoginTest, AFileThatCannotBeOpenedKeepsTheFailedAttempts) {
+    data.setLanguage(French);
+    data.addAccount(QStringLiteral("1"), 2026, QStringLiteral("UN"));
+    data.addAccount(QStringLiteral("2"), 2026, QStringLiteral("DEUX"));
+    QFile junk(data.path(QStringLiteral("92026.acd")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("not an account file, only text that happens to end in .acd, long enough to be read");
+    junk.close();
+    open(screen::MotDePasse);
+    ASSERT_EQ(grid()->rowCount(), 4);
+    ASSERT_TRUE(QFile::remove(data.path(QStringLiteral("22026.acd")))); // gone since the list was read
+
+    ClickGridCell(grid(), 1, 1);
+    Enter(password(), QStringLiteral("X"));
+    Enter(password(), QStringLiteral("Y"));
+
+    ClickGridCell(grid(), 3, 1);
+    EXPECT_EQ(messageTexts().last(),
+              QStringLiteral("Le fichier 92026.acd ne peut pas être ouvert : ce n'est pas un compte, ou il a "
+                             "disparu."));
+    EXPECT_EQ(messages().last().icon, ui::MessageIcon::Stop);
+    EXPECT_FALSE(password()->isVisible());
+    EXPECT_TRUE(grid()->isEnabled());
+    EXPECT_TRUE(toolbar()->isEnabled());
+    EXPECT_EQ(prompt(), QStringLiteral("Cliquez Sur le Compte de Votre Choix"));
+
+    ClickGridCell(grid(), 2, 1);
+    EXPECT_TRUE(messageTexts().last().startsWith(QStringLiteral("Le fichier 22026.acd ne peut pas")));
+    EXPECT_FALSE(password()->isVisible());
+    EXPECT_EQ(messages().size(), 4);
+
+    ClickGridCell(grid(), 1, 1);
+    EXPECT_TRUE(password()->isVisible());
+    Enter(password(), QStringLiteral("Z"));
+    EXPECT_EQ(messageTexts().last(), kRefusedLast);
+    EXPECT_EQ(ended, 1);
+}
+
+TEST_F(LoginTest, ADamagedMonthIsExplainedAndTheAccountNotOpened) {
+    data.setLanguage(English);
+    const QString file = data.addAccount(QStringLiteral("1"), 2026, QStringLiteral("UN"), 4);
+    {
+        Database db;
+        db.open(data.path(file));
+        RecordSet rs;
+        rs.open(db, table::Mois);
+        rs.edit();
+        rs.setValue(field::Encour, QStringLiteral("1e10"));
+        rs.update();
+    }
+    open(screen::MotDePasse);
+    ClickGridCell(grid(), 1, 1);
+    Enter(password(), QStringLiteral("UN"));
+    settle();
+    EXPECT_EQ(currentName(), screen::MotDePasse);
+    EXPECT_EQ(messageTexts(),
+              QStringList{QStringLiteral(
+                  "The current month of the account 1 is damaged: the account cannot be opened.")});
+    EXPECT_FALSE(password()->isVisible());
+    EXPECT_TRUE(grid()->isEnabled());
+    EXPECT_EQ(prompt(), QStringLiteral("Click On the Account of Your Choice"));
+    EXPECT_TRUE(data.ctx().accountNumber.isEmpty());
+    EXPECT_EQ(data.ctx().modeCode, 0); // the password was right
 }
 
 TEST_F(LoginTest, WithNoAccountCreationTakesTheFrame) {

@@ -5,6 +5,7 @@
 #include "ui/screennames.h"
 #include "ui/widgets.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace tirelou;
@@ -30,6 +31,10 @@ protected:
         Enter(f, text);
     }
     QString encour() const { return data.rows(table::Mois).value(0).value(field::Encour); }
+    // The converter's text with the decimal sign of the machine's locale.
+    static QString francs(const QString& whole, const QString& cents) {
+        return whole + QLocale::system().decimalPoint() + cents + QStringLiteral("  Fr.");
+    }
 };
 
 } // namespace
@@ -165,7 +170,7 @@ TEST_F(MenuTest, TheConverterShowsTheRemainderInFrancs) {
     open(screen::MenuTirelou);
     clickToolbar(11);
     ASSERT_EQ(messages().size(), 1);
-    EXPECT_EQ(messages()[0].text, QStringLiteral("655.96  Fr."));
+    EXPECT_EQ(messages()[0].text, francs(QStringLiteral("655"), QStringLiteral("96")));
     EXPECT_EQ(messages()[0].title, QStringLiteral("Montant en Francs"));
 }
 
@@ -174,7 +179,7 @@ TEST_F(MenuTest, TheConverterInEnglish) {
     open(screen::MenuTirelou);
     clickToolbar(11);
     ASSERT_EQ(messages().size(), 1);
-    EXPECT_EQ(messages()[0].text, QStringLiteral("152.45  Fr."));
+    EXPECT_EQ(messages()[0].text, francs(QStringLiteral("152"), QStringLiteral("45")));
     EXPECT_EQ(messages()[0].title, QStringLiteral("Going up in £"));
 }
 
@@ -183,6 +188,52 @@ TEST_F(MenuTest, TheCurrentMonthButtonHandsOverEncour) {
     open(screen::MenuTirelou);
     clickToolbar(1);
     EXPECT_EQ(handOverLines(handover::Encour), QStringList{QStringLiteral("ENCOUR")});
+}
+
+TEST_F(MenuTest, AnEncourThatCannotBeWrittenKeepsTheMenu) {
+    loginTo(French);
+    ASSERT_TRUE(QDir(data.dir()).mkdir(handover::Encour));
+    open(screen::MenuTirelou);
+    clickToolbar(1);
+    settle();
+    EXPECT_EQ(currentName(), screen::MenuTirelou);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].text.startsWith(QStringLiteral("L'opération n'a pas pu se faire")));
+
+    clickToolbar(4);
+    Enter(field(1), QStringLiteral("2"));
+    PressEnter(field(2));
+    settle();
+    EXPECT_EQ(currentName(), screen::MenuTirelou);
+    EXPECT_EQ(messages().size(), 2);
+    EXPECT_TRUE(shown(QStringLiteral("Picture1"))); // the menu is shown again
+    EXPECT_FALSE(field(2)->isVisible());
+}
+
+TEST_F(MenuTest, AnotherAccountWithAnEmptyMonthShowsNoOldRemainder) {
+    const QString first = data.addAccount(QStringLiteral("1"), 2026, QStringLiteral("UN"), 3);
+    data.addAccount(QStringLiteral("2"), 2026, QStringLiteral("DEUX"), 3);
+    data.login(first, French);
+    data.addRow(QStringLiteral("Mars"), {{field::Reste, QStringLiteral("777")}});
+    data.ctx().accountDb.close();
+    const auto logInto = [this](int row, const QString& password) {
+        auto* grid = child<ui::Grid>(QStringLiteral("MSFlexGrid1"));
+        ClickGridCell(grid, row, 1);
+        Enter(child<ui::InputField>(QStringLiteral("Text1")), password);
+        settle();
+        ASSERT_EQ(currentName(), screen::MenuTirelou);
+    };
+    open(screen::MotDePasse);
+    logInto(1, QStringLiteral("UN"));
+    EXPECT_EQ(label(QStringLiteral("Label4")), QStringLiteral("Compte 1   777.00 €"));
+
+    clickToolbar(6);
+    settle();
+    ASSERT_EQ(currentName(), screen::MotDePasse);
+    logInto(2, QStringLiteral("DEUX"));
+    EXPECT_EQ(label(QStringLiteral("Label4")), QStringLiteral("Compte 2   0.00 €"));
+    clickToolbar(11);
+    EXPECT_EQ(messageTexts(), QStringList{francs(QStringLiteral("0"), QStringLiteral("00"))});
 }
 
 TEST_F(MenuTest, ChangingAccountClosesTheAccountFile) {
