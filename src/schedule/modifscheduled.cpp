@@ -141,6 +141,7 @@ void ModifScheduled::rebuild() {
         grid_->setAlignment(0, c, Qt::AlignCenter);
     }
     const QList<ScheduledItem> items = listed();
+    listedCount_ = static_cast<int>(items.size());
     for (const ScheduledItem& item : items) {
         const int r = grid_->addRow();
         grid_->setText(r, 0, NumberText(item.index + 1));
@@ -170,8 +171,11 @@ void ModifScheduled::hideChoice() {
 }
 
 void ModifScheduled::onGridClicked(int row) {
-    if (row < 1 || grid_->text(row, 1).isEmpty())
-        return; // the titles
+    if (row < 1 || row > listedCount_)
+        return; // the titles, or no item there
+    // Whatever was chosen before goes: a choice that fails must not leave it answerable.
+    chosen_.reset();
+    hideChoice();
     std::optional<ScheduledItem> item;
     if (!guarded([&] { item = choose(row); }) || !item)
         return;
@@ -180,9 +184,10 @@ void ModifScheduled::onGridClicked(int row) {
 }
 
 void ModifScheduled::showChosen() {
-    if (!chosen_)
-        return;
     hideChoice();
+    // The steps that follow read the item back from the hand-over file.
+    if (!chosen_ || !guarded([this] { WriteChosenItem(ctx(), *chosen_); }))
+        return;
     const ScheduledItem& c = *chosen_;
     current_[RowLabel]->setText(c.label);
     current_[RowAmount]->setText(FormatAmount(c.monthly));
@@ -192,7 +197,6 @@ void ModifScheduled::showChosen() {
     for (QLabel* l : fresh_)
         l->clear();
     chosenBox_->show();
-    WriteChosenItem(ctx(), c);
     prompt_->setText(text(kChoice));
     prompt_->show();
     ShowInput(text1_, QStringLiteral("M"));

@@ -74,6 +74,7 @@ private:
     ui::InputField* text3_;
     ui::InputField* text4_;
     ui::InputField* text5_;
+    int listedCount_ = 0; // grid rows 1 to listedCount_ hold the items
     std::optional<ScheduledItem> chosen_;
 };
 

@@ -129,11 +129,11 @@ void EnregisPrelev::start() {
     form_->hide();
     heading_->hide();
     chosen_->hide();
-    WriteHandOver(ctx(), handover::Lire, {QStringLiteral("PRELEVEMENT")});
     QString reste;
     guarded([&] {
         reste = ReadRemainderText(ctx());
         LoadCategories(ctx());
+        WriteHandOver(ctx(), handover::Lire, {QStringLiteral("PRELEVEMENT")});
     });
     account_->setText(text(kEntryAccount) + ctx().accountNumber);
     list1_->clear();
@@ -154,6 +154,9 @@ void EnregisPrelev::start() {
 void EnregisPrelev::onCategoryChosen(int row) {
     if (row < 0 || row >= listIndexes_.size())
         return;
+    // The save takes the category from the hand-over file: without it, no entry.
+    if (!guarded([&] { WriteHandOver(ctx(), handover::Lire, {static_cast<double>(listIndexes_[row])}); }))
+        return;
     list1_->hide();
     choiceHeading_->hide();
     form_->show();
@@ -161,7 +164,6 @@ void EnregisPrelev::onCategoryChosen(int row) {
     chosen_->setText(text(kChosen) + list1_->itemText(row));
     chosen_->show();
     form_->setPrompt(0, text(kLabelOrEnd));
-    WriteHandOver(ctx(), handover::Lire, {static_cast<double>(listIndexes_[row])});
     ShowInput(text1_, QString());
 }
 

@@ -136,10 +136,9 @@ void Prevision::firstState() {
     grid_->clearAll();
     grid_->hide();
     list1_->hide();
-    guarded([this] {
-        showLines(ReadRemainderText(ctx()));
-        fillCategories();
-    });
+    account_->hide();
+    remainder_->hide();
+    guarded([this] { fillCategories(); });
 }
 
 void Prevision::showLines(const QString& resteText) {
@@ -185,8 +184,12 @@ void Prevision::onCategoryChosen(int row) {
         return;
     const int index = listIndexes_[row];
     const QString name = list1_->itemText(row);
+    // The save takes the category from the hand-over file: without it, no entry.
+    if (!guarded([&] { WriteHandOver(ctx(), handover::Lire, {name, static_cast<double>(index)}); }))
+        return;
     list1_->hide();
-    WriteHandOver(ctx(), handover::Lire, {name, static_cast<double>(index)});
+    account_->setText(text(kAccountEntry) + ctx().accountNumber);
+    account_->show();
     categoryHeading_->setText(text(kCategory));
     categoryName_->setText(name);
     entryBox_->show();
@@ -248,7 +251,10 @@ void Prevision::saveForecast() {
         firstState();
         return;
     }
-    guarded([&] { AddForecast(ctx(), in); });
+    guarded([&] {
+        showLines(ReadRemainderText(ctx()));
+        AddForecast(ctx(), in);
+    });
     firstState();
 }
 
@@ -283,16 +289,17 @@ void Prevision::onToolbar(int index) {
         open(screen::VoirPrelev);
         break;
     case Create:
-    case List: {
-        WriteHandOver(ctx(), handover::Ecrire,
-                      {index == Create ? QStringLiteral("ECRIRE") : QStringLiteral("VOIR")});
-        ctx().modeWord = HandOverReader(ctx(), handover::Ecrire).item();
-        if (ctx().modeWord == QLatin1String("ECRIRE"))
-            startEntry();
-        else
-            guarded([this] { showList(); });
+    case List:
+        guarded([&] {
+            WriteHandOver(ctx(), handover::Ecrire,
+                          {index == Create ? QStringLiteral("ECRIRE") : QStringLiteral("VOIR")});
+            ctx().modeWord = HandOverReader(ctx(), handover::Ecrire).item();
+            if (ctx().modeWord == QLatin1String("ECRIRE"))
+                startEntry();
+            else
+                showList();
+        });
         break;
-    }
     case Modify:
         open(screen::ModifPrevi);
         break;

@@ -88,17 +88,17 @@ void Reserve::load() {
         toolbar()->setCaption(i + 1, text(kViewButtons[i]));
     account_->setText(text(kViewAccount) + ctx().accountNumber);
 
-    const ReserveState r = ReadReserve(ctx());
-    bank_->setText(text(kBank) + RemainderDisplay(r.remainderText));
+    ReserveState r;
+    guarded([&] { r = ReadReserve(ctx()); });
     if (r.present) {
+        bank_->setText(text(kBank) + RemainderDisplay(r.remainderText));
         FillScheduleGrid(grid_, french(), ctx().monthTable,
                          {ListLine{QStringLiteral("Reserve"), text(kKindCell), EuroAmount(r.monthly),
                                    MonthsCell(r.monthsLeft)}},
                          text(kTotal), EuroAmount(r.reserved));
-        grid_->show();
-    } else {
-        grid_->hide();
     }
+    bank_->setVisible(r.present);
+    grid_->setVisible(r.present);
     applyScale();
 }
 
@@ -158,8 +158,11 @@ void EnregisReserve::load() {
     heading_->setText(text(kEntryHeading));
     for (int i = 0; i < 3; ++i)
         toolbar()->setCaption(i + 1, text(kEntryButtons[i]));
-    WriteHandOver(ctx(), handover::Lire, {QStringLiteral("Reserve")});
-    start();
+    toolbar()->setButtonVisible(1, false);
+    toolbar()->setButtonVisible(2, false);
+    // The entry reads this file back at each start and save: without it only the way out stays.
+    if (guarded([this] { WriteHandOver(ctx(), handover::Lire, {QStringLiteral("Reserve")}); }))
+        start();
     applyScale();
 }
 
@@ -214,8 +217,11 @@ void EnregisReserve::save() {
     HandOverReader(ctx(), handover::Lire).line();
     MonthTableName(ctx(), ctx().currentMonth);
     const ReserveInput in{text1_->text(), text2_->text(), text3_->text()};
-    form_->setPrompt(RowMonths, text(kToReserve) + FormatAmount(ComposeReserve(in).total));
-    if (guarded([&] { SaveReserve(ctx(), in); }))
+    const bool saved = guarded([&] {
+        form_->setPrompt(RowMonths, text(kToReserve) + FormatAmount(ComposeReserve(in).total));
+        SaveReserve(ctx(), in);
+    });
+    if (saved)
         open(screen::Reserve);
 }
 

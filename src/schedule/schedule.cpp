@@ -20,6 +20,11 @@ QString AmountText(const QString& typed) {
     return s;
 }
 
+// Monthly amount x months, refused when it is beyond what can be written back.
+double Total(double amount, double months) {
+    return FiniteAmount(amount * months);
+}
+
 std::optional<double> MonthsLeft(double stillToPay, double monthly) {
     if (monthly == 0)
         return std::nullopt;
@@ -74,22 +79,22 @@ bool IsKind(const QString& poste, char16_t kind) {
 }
 
 QString DirectDebitPrix(double amount, double months) {
-    return MakePair(TrimmedNumberText(amount), 30, NumberText(amount * months));
+    return MakePair(TrimmedNumberText(amount), 30, NumberText(Total(amount, months)));
 }
 
 QString ModifiedDirectDebitPrix(double amount, double months) {
     QString first = FormatNumber(amount, u"########.00");
     first.replace(QLatin1Char(','), QLatin1Char('.'));
-    return MakePair(first, 20, NumberText(amount * months));
+    return MakePair(first, 20, NumberText(Total(amount, months)));
 }
 
 QString ForecastPrix(double amount, double months) {
-    return MakePair(NumberText(amount), 30, NumberText(amount * months));
+    return MakePair(NumberText(amount), 30, NumberText(Total(amount, months)));
 }
 
 QString ModifiedForecastPrix(const QString& amountText, double months) {
     const QString first = AmountText(amountText);
-    return MakePair(first, 20, NumberText(AmountValue(first) * months));
+    return MakePair(first, 20, NumberText(Total(AmountValue(first), months)));
 }
 
 QString MonthsCell(std::optional<double> months) {
@@ -241,7 +246,7 @@ ReserveState ReadReserve(WorkingContext& ctx) {
 ReserveTexts ComposeReserve(const ReserveInput& in) {
     ReserveTexts t;
     t.row1 = AmountText(in.amountText);
-    t.total = TypedNumber(in.amountText) * TypedNumber(in.monthsText);
+    t.total = Total(TypedNumber(in.amountText), TypedNumber(in.monthsText));
     t.row2 = MakePair(t.row1, 17, NumberText(t.total));
     t.row3 = in.date;
     return t;
@@ -260,9 +265,10 @@ ReserveTexts SaveReserve(WorkingContext& ctx, const ReserveInput& in) {
             rs.edit();
         } else {
             rs.addNew();
-            for (const QString& f : MonthFields())
-                if (f != field::Reserve)
-                    rs.setValue(f, Zero);
+            for (const QString& f :
+                 {field::Reste, field::Depot, field::Montant, field::Rubriques, field::Libelle,
+                  field::NumCheque, field::Prix, field::Date, field::Poste})
+                rs.setValue(f, Zero);
         }
         rs.setValue(field::Reserve, texts[r]);
         rs.update();

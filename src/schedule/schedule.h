@@ -27,7 +27,7 @@ bool IsKind(const QString& poste, char16_t kind);
 
 // The Prix texts, one per writer. Each puts the monthly amount first and the total
 // (monthly amount x months) last, far enough apart for both to be read back from the
-// first and last 15 characters.
+// first and last 15 characters. A total too large to be kept throws std::range_error.
 QString DirectDebitPrix(double amount, double months);
 QString ModifiedDirectDebitPrix(double amount, double months);
 QString ForecastPrix(double amount, double months);
@@ -140,7 +140,8 @@ struct ReserveInput {
     QString date;
 };
 
-// The Reserve texts a save writes into rows 1, 2 and 3.
+// The Reserve texts a save writes into rows 1, 2 and 3; a total too large to be kept
+// throws std::range_error.
 struct ReserveTexts {
     QString row1, row2, row3;
     double total = 0;
@@ -148,7 +149,8 @@ struct ReserveTexts {
 ReserveTexts ComposeReserve(const ReserveInput& in);
 
 // Replaces the month's reserve: rows 1 to 3 of the month table receive the three texts,
-// missing rows are appended with every other field "0". All or nothing.
+// missing rows are appended with "0" in every other field, MontPrecedent left unset. All or
+// nothing.
 ReserveTexts SaveReserve(WorkingContext& ctx, const ReserveInput& in);
 
 } // namespace schedule

@@ -164,6 +164,65 @@ TEST_F(DirectDebitGui, FreedRowIsReusedAndZeroAmountsStillList) {
     EXPECT_EQ(grid()->rowCount(), 1); // nothing to change on a zero direct debit
 }
 
+TEST_F(DirectDebitGui, OneWithoutALabelIsChosenChangedAndErased) {
+    open(screen::EnregisPrelev);
+    typeDirectDebit(1, QString(), QStringLiteral("10"), QStringLiteral("2"));
+    click(1);
+    ASSERT_EQ(rows().size(), 2);
+    EXPECT_EQ(rows()[1][field::Libelle], QString());
+
+    click(3);
+    ASSERT_EQ(currentName(), screen::ModifPrel);
+    ClickGridCell(grid(), 1, 1);
+    ASSERT_TRUE(shown(QStringLiteral("Text1")));
+    EXPECT_EQ(label(QStringLiteral("Current1")), QStringLiteral("10.00"));
+    PressEnter(input(QStringLiteral("Text1")));
+    PressEnter(input(QStringLiteral("Text2")));
+    Enter(input(QStringLiteral("Text3")), QStringLiteral("15"));
+    PressEnter(input(QStringLiteral("Text4")));
+    PressEnter(input(QStringLiteral("Text5")));
+    click(1);
+    EXPECT_EQ(rows()[1][field::Prix], QStringLiteral("15.00") + Blanks(20) + QStringLiteral(" 30"));
+
+    ClickGridCell(grid(), 1, 2);
+    Enter(input(QStringLiteral("Text1")), QStringLiteral("e"));
+    const QList<Row> r = rows();
+    for (const QString& f : EntryFields())
+        EXPECT_EQ(r[1][f], QStringLiteral("0")) << f.toStdString();
+    EXPECT_EQ(r[0][field::Libelle], QStringLiteral("LOYER"));
+}
+
+TEST_F(DirectDebitGui, AHandOverThatCannotBeWrittenStopsTheStep) {
+    blockHandOver(handover::Lire);
+    open(screen::EnregisPrelev);
+    EXPECT_EQ(messages().size(), 1);
+    ClickListItem(list(), 1);
+    EXPECT_EQ(messages().size(), 2);
+    EXPECT_TRUE(shown(QStringLiteral("List1"))); // still choosing
+    EXPECT_FALSE(shown(QStringLiteral("Text1")));
+    unblockHandOver(handover::Lire);
+    ClickListItem(list(), 1);
+    EXPECT_TRUE(shown(QStringLiteral("Text1")));
+
+    // A choice whose details cannot be handed over is dropped, the one before it too.
+    data.addRow(month(), Row{{field::Rubriques, QStringLiteral("ENERGIE")},
+                             {field::Libelle, QStringLiteral("EDF")},
+                             {field::Prix, schedule::DirectDebitPrix(30, 2)},
+                             {field::Poste, QStringLiteral("P")}});
+    data.addRow(month(), Row{{field::Rubriques, QStringLiteral("ENERGIE")},
+                             {field::Libelle, QStringLiteral("EAU")},
+                             {field::Prix, schedule::DirectDebitPrix(12, 3)},
+                             {field::Poste, QStringLiteral("P")}});
+    open(screen::ModifPrel);
+    ClickGridCell(grid(), 1, 1);
+    ASSERT_TRUE(shown(QStringLiteral("Text1")));
+    blockHandOver(handover::Modif);
+    ClickGridCell(grid(), 2, 1);
+    EXPECT_EQ(messages().size(), 3);
+    EXPECT_FALSE(shown(QStringLiteral("Text1")));
+    EXPECT_EQ(visibleButtons(), QList<int>{3});
+}
+
 TEST_F(DirectDebitGui, EmptyMonthShowsAZeroRemainder) {
     data.ctx().accountDb.exec(QStringLiteral("DELETE FROM Janvier"));
     open(screen::EnregisPrelev);

@@ -30,6 +30,8 @@ TEST_F(ForecastGui, EnteredListedModifiedAndErased) {
     open(screen::Prevision);
     EXPECT_EQ(current()->caption(), QStringLiteral("Prevision / Prelevement"));
     EXPECT_EQ(visibleButtons(), (QList<int>{1, 2, 6}));
+    EXPECT_FALSE(shown(QStringLiteral("Label2"))); // no account lines yet
+    EXPECT_FALSE(shown(QStringLiteral("Label3")));
     click(1);
     EXPECT_EQ(current()->caption(), QStringLiteral("Prevision"));
     EXPECT_EQ(visibleButtons(), (QList<int>{3, 4, 5, 7}));
@@ -45,6 +47,9 @@ TEST_F(ForecastGui, EnteredListedModifiedAndErased) {
     }
     EXPECT_EQ(label(QStringLiteral("Label4")), QStringLiteral("RUBRIQUE"));
     EXPECT_EQ(label(QStringLiteral("Label5")), QStringLiteral("SANTE"));
+    EXPECT_TRUE(shown(QStringLiteral("Label2")));
+    EXPECT_EQ(label(QStringLiteral("Label2")), QStringLiteral("Compte     1"));
+    EXPECT_FALSE(shown(QStringLiteral("Label3")));
     EXPECT_EQ(label(QStringLiteral("Label6")), QStringLiteral("Libelle"));
     Enter(input(QStringLiteral("Text1")), QStringLiteral(" dentiste "));
     EXPECT_EQ(label(QStringLiteral("Echo0")), QStringLiteral("Libelle   DENTISTE"));
@@ -67,6 +72,7 @@ TEST_F(ForecastGui, EnteredListedModifiedAndErased) {
     EXPECT_EQ(r[2][field::Poste], QStringLiteral("R"));
     EXPECT_EQ(visibleButtons(), (QList<int>{1, 2, 6})); // back to the first state
     EXPECT_FALSE(shown(QStringLiteral("Text4")));
+    EXPECT_FALSE(shown(QStringLiteral("Label2")));
 
     click(1);
     click(4);
@@ -74,6 +80,7 @@ TEST_F(ForecastGui, EnteredListedModifiedAndErased) {
     EXPECT_EQ(visibleButtons(), (QList<int>{5, 7}));
     EXPECT_EQ(label(QStringLiteral("Label2")), QStringLiteral("Compte 1"));
     EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("1 000.00 €"));
+    EXPECT_TRUE(shown(QStringLiteral("Label3")));
     EXPECT_EQ(grid()->rowTexts(),
               (QStringList{QStringLiteral("INTITULE|RUBRIQUE|MONTANT|MOIS RESTANTS"),
                            QStringLiteral("MOIS DE  JANVIER|||"),
@@ -174,6 +181,52 @@ TEST_F(ForecastGui, FAndAnUnknownLetter) {
     Enter(input(QStringLiteral("Text1")), QStringLiteral("f"));
     EXPECT_EQ(currentName(), screen::Prevision);
     EXPECT_EQ(rows()[2][field::Prix], schedule::ForecastPrix(100, 4));
+}
+
+TEST_F(ForecastGui, OneWithoutALabelIsChosenChangedAndErased) {
+    data.addRow(month(), Row{{field::Rubriques, QStringLiteral("SANTE")},
+                             {field::Libelle, QString()},
+                             {field::NumCheque, QStringLiteral("PREVISION")},
+                             {field::Prix, schedule::ForecastPrix(100, 4)},
+                             {field::Poste, QStringLiteral("R")}});
+    open(screen::ModifPrevi);
+    ClickGridCell(grid(), 1, 1);
+    ASSERT_TRUE(shown(QStringLiteral("Text1")));
+    PressEnter(input(QStringLiteral("Text1")));
+    PressEnter(input(QStringLiteral("Text2")));
+    Enter(input(QStringLiteral("Text3")), QStringLiteral("50"));
+    PressEnter(input(QStringLiteral("Text4")));
+    PressEnter(input(QStringLiteral("Text5")));
+    click(1);
+    EXPECT_EQ(rows()[2][field::Prix], QStringLiteral("50") + Blanks(20) + QStringLiteral(" 200"));
+    EXPECT_EQ(rows()[2][field::Libelle], QString());
+
+    ClickGridCell(grid(), 1, 2);
+    Enter(input(QStringLiteral("Text1")), QStringLiteral("e"));
+    const QList<Row> r = rows();
+    for (const QString& f : EntryFields())
+        EXPECT_EQ(r[2][f], QStringLiteral("0")) << f.toStdString();
+    EXPECT_EQ(r[1][field::Libelle], QStringLiteral("EDF"));
+}
+
+TEST_F(ForecastGui, AHandOverThatCannotBeWrittenStopsTheStep) {
+    open(screen::Prevision);
+    click(1);
+    blockHandOver(handover::Ecrire);
+    click(3);
+    click(4);
+    EXPECT_EQ(messages().size(), 2);
+    EXPECT_FALSE(shown(QStringLiteral("List1")));
+    EXPECT_FALSE(shown(QStringLiteral("MSFlexGrid1")));
+    EXPECT_EQ(visibleButtons(), (QList<int>{3, 4, 5, 7}));
+
+    unblockHandOver(handover::Ecrire);
+    blockHandOver(handover::Lire);
+    click(3);
+    ClickListItem(list(), 9);
+    EXPECT_EQ(messages().size(), 3);
+    EXPECT_TRUE(shown(QStringLiteral("List1"))); // the category is still to choose
+    EXPECT_FALSE(shown(QStringLiteral("Text1")));
 }
 
 class ForecastInEnglish : public ScheduleGuiTest {

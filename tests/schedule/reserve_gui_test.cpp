@@ -21,8 +21,8 @@ protected:
 TEST_F(ReserveGui, CreatedShownAndReplaced) {
     open(screen::Reserve);
     EXPECT_EQ(current()->caption(), QStringLiteral("Reserve"));
-    EXPECT_EQ(label(QStringLiteral("Label4")), QStringLiteral("Reste en Banque 1 000.00"));
     EXPECT_FALSE(shown(QStringLiteral("MSFlexGrid1"))); // no reserve yet
+    EXPECT_FALSE(shown(QStringLiteral("Label4")));
     click(1);
     ASSERT_EQ(currentName(), screen::EnregisReserve);
     EXPECT_EQ(HandOverReader(data.ctx(), handover::Lire).line(), QStringLiteral("Reserve"));
@@ -58,6 +58,8 @@ TEST_F(ReserveGui, CreatedShownAndReplaced) {
                            QStringLiteral("MOIS DE  JANVIER|||"),
                            QStringLiteral("Reserve|Prélèvement|12.50 €|3 Mois"), QStringLiteral("|||"),
                            QStringLiteral("Total des Réserves||12.50 €|")}));
+    EXPECT_TRUE(shown(QStringLiteral("Label4")));
+    EXPECT_EQ(label(QStringLiteral("Label4")), QStringLiteral("Reste en Banque 1 000.00"));
 
     // The entry offers the running reserve, then a new one replaces it.
     click(1);
@@ -96,6 +98,28 @@ TEST_F(ReserveGui, EmptyMonthAndZeroAmount) {
     EXPECT_EQ(grid()->rowTexts().value(2), QStringLiteral("Reserve|Prélèvement|0.00 €|"));
     click(1);
     EXPECT_EQ(label(QStringLiteral("Echo2")), QString());
+}
+
+TEST_F(ReserveGui, AnUnreadableMonthIsReportedAndTheViewStillLoads) {
+    data.ctx().scale.factor = 150;
+    data.ctx().accountDb.exec(QStringLiteral("DROP TABLE Janvier"));
+    open(screen::Reserve);
+    EXPECT_EQ(messages().size(), 1);
+    EXPECT_FALSE(shown(QStringLiteral("MSFlexGrid1")));
+    EXPECT_FALSE(shown(QStringLiteral("Label4")));
+    EXPECT_EQ(grid()->columnWidth(1), 3600 / 15); // laid out at the working scale all the same
+    click(2);
+    EXPECT_EQ(currentName(), screen::MoisEnCours);
+}
+
+TEST_F(ReserveGui, AnEntryWhoseHandOverCannotBeWrittenOnlyLeaves) {
+    blockHandOver(handover::Lire);
+    open(screen::EnregisReserve);
+    EXPECT_EQ(messages().size(), 1);
+    EXPECT_FALSE(shown(QStringLiteral("Text1")));
+    EXPECT_EQ(visibleButtons(), QList<int>{3});
+    click(3);
+    EXPECT_EQ(currentName(), screen::Reserve);
 }
 
 class ReserveInEnglish : public ScheduleGuiTest {

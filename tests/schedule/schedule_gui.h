@@ -5,6 +5,8 @@
 #include "ui/screenbase.h"
 #include "ui/screennames.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 
 namespace tirelou::test {
@@ -55,6 +57,12 @@ protected:
         clickToolbar(button);
         settle();
     }
+    // A folder where the hand-over file goes: writing it fails until it is unblocked.
+    void blockHandOver(const QString& name) {
+        QFile::remove(data.ctx().filePath(name));
+        QDir().mkpath(data.ctx().filePath(name));
+    }
+    void unblockHandOver(const QString& name) { QDir(data.ctx().filePath(name)).removeRecursively(); }
 };
 
 inline QString Blanks(int n) {

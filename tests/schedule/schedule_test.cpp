@@ -6,6 +6,7 @@
 #include "support/testdata.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace tirelou;
 using namespace tirelou::schedule;
@@ -322,12 +323,15 @@ TEST_F(ScheduleTest, ReserveFillsTheFirstThreeRows) {
     EXPECT_EQ(r[0][field::Reserve], QStringLiteral("12.5"));
     EXPECT_EQ(r[1][field::Reserve], QStringLiteral("12.5") + Blanks(17) + QStringLiteral(" 37.5"));
     EXPECT_EQ(r[2][field::Reserve], QStringLiteral("01/05/2026"));
-    // row 1 keeps its entry and balance; rows 2 and 3 are new, every other field "0"
+    // row 1 keeps its entry and balance; rows 2 and 3 are new, "0" in every field but the
+    // reserve and the previous month's amount, which stays unset
     EXPECT_EQ(r[0][field::Libelle], QStringLiteral("LOYER"));
     EXPECT_EQ(r[0][field::Reste], QStringLiteral("1234,5"));
     for (int i : {1, 2}) {
         for (const QString& f : MonthFields()) {
-            if (f != field::Reserve) {
+            if (f == field::MontPrecedent) {
+                EXPECT_EQ(r[i][f], QString()) << i;
+            } else if (f != field::Reserve) {
                 EXPECT_EQ(r[i][f], QStringLiteral("0")) << i << " " << f.toStdString();
             }
         }
@@ -384,4 +388,22 @@ TEST_F(ScheduleTest, ReserveSaveIsAllOrNothing) {
     const QList<Row> r = rows();
     ASSERT_EQ(r.size(), 1);
     EXPECT_EQ(r[0][field::Reserve], QStringLiteral("R1"));
+}
+
+TEST_F(ScheduleTest, TotalsBeyondWhatCanBeKeptAreRefused) {
+    addFirstRow();
+    data.addRow(Janvier, Scheduled(QStringLiteral("P"), QStringLiteral("EDF"), DirectDebitPrix(30, 4)));
+    data.addRow(Janvier, Scheduled(QStringLiteral("R"), QStringLiteral("DENTISTE"), ForecastPrix(100, 4)));
+    const QList<Row> before = rows();
+    const QString huge = QStringLiteral("1E308");
+    const QString ten = QStringLiteral("10");
+    const ScheduledInput input{QStringLiteral("ENERGIE"), QStringLiteral("GAZ"), huge, ten,
+                               QStringLiteral("d")};
+    const ScheduledEdit edit{QStringLiteral("GAZ"), huge, ten, QStringLiteral("d")};
+    EXPECT_THROW(AddDirectDebit(ctx(), input), std::range_error);
+    EXPECT_THROW(AddForecast(ctx(), input), std::range_error);
+    EXPECT_THROW(ModifyDirectDebit(ctx(), 0, edit), std::range_error);
+    EXPECT_THROW(ModifyForecast(ctx(), 2, edit), std::range_error);
+    EXPECT_THROW(SaveReserve(ctx(), {huge, ten, QStringLiteral("d")}), std::range_error);
+    EXPECT_EQ(rows(), before);
 }
