@@ -217,7 +217,7 @@ TEST_F(PaymentsTest, DepositsFillFreeSlotsThenNewRows) {
 
     // A label of "0" would leave the slot looking free for the next deposit to take.
     EXPECT_EQ(RecordDeposit(data.ctx(), QStringLiteral(" 0 "), QStringLiteral("5")).row, 4);
-    EXPECT_EQ(RecordDeposit(data.ctx(), QStringLiteral("loto"), QStringLiteral("1")).row, 5);
+    ASSERT_EQ(RecordDeposit(data.ctx(), QStringLiteral("loto"), QStringLiteral("1")).row, 5);
     EXPECT_EQ(rows().at(4).value(field::Depot), QStringLiteral("DEPOS"));
     EXPECT_EQ(rows().at(4).value(field::Montant), QStringLiteral("5"));
     EXPECT_EQ(rows().at(5).value(field::Depot), QStringLiteral("LOTO"));

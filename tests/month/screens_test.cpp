@@ -318,7 +318,7 @@ TEST_F(MonthScreens, PaymentEntryGoesOneFieldAtATime) {
     EXPECT_EQ(visibleInputs(), QStringList{QStringLiteral("Text1")});
     EXPECT_EQ(data.rows(Mars).at(0).value(field::Rubriques), QStringLiteral("0"));
     // Each field comes back as it was left, to be kept or corrected.
-    EXPECT_EQ(field(QStringLiteral("Text1"))->text(), QStringLiteral("VESTE"));
+    ASSERT_EQ(field(QStringLiteral("Text1"))->text(), QStringLiteral("VESTE"));
     PressEnter(field(QStringLiteral("Text1")));
     EXPECT_EQ(label(QStringLiteral("Echo0")), QStringLiteral("VESTE"));
     EXPECT_EQ(field(QStringLiteral("Text2"))->text(), QStringLiteral("CARTE"));
