@@ -19,7 +19,6 @@ constexpr ui::Caption kTitle{u" Tirelou Familial ", u" Domestic Tirelou "};
 constexpr ui::Caption kAccount{u"Compte     ", u"Account     "};
 constexpr ui::Caption kPromptLabel{u"INTITULE", u"TITLED"};
 constexpr ui::Caption kPromptAmount{u"MONTANT", u"GOING UP"};
-constexpr ui::Caption kDefaultLabel{u"DEPOS", u"DEPOSIT"};
 constexpr ui::Caption kRecord{u"Enregistrez", u"Record"};
 constexpr ui::Caption kRedo{u"Refaire", u"To redo"};
 constexpr ui::Caption kLeave{u"Quiter", u"End"};
@@ -42,7 +41,6 @@ BanqueUn::BanqueUn(const ui::ScreenEnv& env) : ScreenBase(env) {
     text2_->setObjectName(QStringLiteral("Text2"));
     text2_->setAccessibleName(QStringLiteral("Text2"));
     amountEcho_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
 
     auto* lines = new QHBoxLayout;
     lines->addWidget(account_);
@@ -108,7 +106,7 @@ void BanqueUn::reset() {
     balance_->setText(FormatAmount(AmountValue(ctx().month.remainderText)) + QStringLiteral(" €"));
     prompt_->setText(text(kPromptLabel));
     prompt_->show();
-    text1_->setText(text(kDefaultLabel));
+    text1_->setText(DefaultDepositLabel(french()));
     text1_->show();
     text1_->setFocus();
     text1_->selectAll();

@@ -250,10 +250,10 @@ void EnregisUn::onToolbar(int index) {
         save();
         break;
     case Redo:
+        // The fields keep what was typed, to be corrected one after the other; the echoes
+        // fill again as each is confirmed.
         for (QLabel* echo : echoes_)
             echo->clear();
-        for (ui::InputField* f : inputs_)
-            f->clear();
         toolbar()->setButtonVisible(Validate, false);
         toolbar()->setButtonVisible(Redo, false);
         startTyping();

@@ -340,7 +340,7 @@ void ModifCheque::save() {
 
 void ModifCheque::erase() {
     const Payment p = payment();
-    if (guarded([&] { ErasePayment(ctx(), p.category, p.label); }))
+    if (guarded([&] { ErasePayment(ctx(), p.category, p.label, p.amount); }))
         reset();
 }
 

@@ -72,12 +72,10 @@ MoisEnCours::MoisEnCours(const ui::ScreenEnv& env) : ScreenBase(env) {
     auto* figures = new QVBoxLayout;
     figures->setSpacing(14);
     figures->addStretch(2);
-    // The month's name and the words after it, a blank apart.
     auto* month = new QHBoxLayout;
     month->setSpacing(0);
     month->addStretch(1);
     month->addWidget(monthName_);
-    month->addSpacing(monthName_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 2);
     month->addWidget(monthWord_);
     month->addStretch(1);
     for (QLabel* l : {title_, account_, dateLine_})
@@ -101,8 +99,8 @@ MoisEnCours::MoisEnCours(const ui::ScreenEnv& env) : ScreenBase(env) {
 
 void MoisEnCours::load() {
     setFrameCaption(QStringLiteral("TIRELOU"));
+    readLanguage(); // first: the month table is named in the working language
     OpenCurrentMonth(ctx());
-    readLanguage();
     setCaption(text(kCaption));
     title_->setText(text(kTitle));
     for (int i = 0; i < static_cast<int>(kButtons.size()); ++i)
@@ -115,6 +113,8 @@ void MoisEnCours::load() {
     monthWord_->setText(text(kMonth));
     dateLine_->setText(HubDateLine(c.clock.today(), french()));
     applyScale();
+    // The month's name and the words after it, a blank apart in the font as scaled.
+    monthWord_->setIndent(monthWord_->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     // One width for the column of buttons, the widest caption's.
     int widest = 0;
     for (int i = 1; i <= toolbar()->count(); ++i) {

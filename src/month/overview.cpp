@@ -56,13 +56,15 @@ std::optional<int> Digits(QStringView text) {
     return text.toInt();
 }
 
-bool IsDate(int day, int month, int year) {
-    return QDate(year, month, 1).isValid() && day >= 1 && day <= 31;
+std::optional<DayMonthYear> RealDate(int day, int month, int year) {
+    if (!QDate(year, month, day).isValid())
+        return std::nullopt;
+    return DayMonthYear{day, month, year};
 }
 
 } // namespace
 
-std::optional<DayMonthYear> ReadBackupDate(QStringView text) {
+std::optional<DayMonthYear> ReadBackupDate(QStringView text, bool french) {
     const QStringView t = text.trimmed();
     if (t.size() < 10)
         return std::nullopt;
@@ -71,15 +73,15 @@ std::optional<DayMonthYear> ReadBackupDate(QStringView text) {
     const auto year = Digits(t.right(4));
     if (!first || !second || !year || *year < 1901)
         return std::nullopt;
-    if (IsDate(*first, *second, *year))
-        return DayMonthYear{*first, *second, *year};
-    if (IsDate(*second, *first, *year)) // written month first, as the English screens do
-        return DayMonthYear{*second, *first, *year};
-    return std::nullopt;
+    const auto dayFirst = RealDate(*first, *second, *year);
+    const auto monthFirst = RealDate(*second, *first, *year);
+    if (french)
+        return dayFirst ? dayFirst : monthFirst;
+    return monthFirst ? monthFirst : dayFirst;
 }
 
-std::optional<int> BackupAge(QStringView backupDate, const QDate& today) {
-    const auto last = ReadBackupDate(backupDate);
+std::optional<int> BackupAge(QStringView backupDate, const QDate& today, bool french) {
+    const auto last = ReadBackupDate(backupDate, french);
     if (!last)
         return std::nullopt;
     const double elapsed = DayNumber(today.day(), today.month(), today.year()) -
@@ -96,7 +98,7 @@ bool BackupDue(const WorkingContext& ctx) {
     const QString date = reader.line();
     if (!reader.ok())
         return false;
-    const auto age = BackupAge(date, ctx.clock.today());
+    const auto age = BackupAge(date, ctx.clock.today(), ctx.french());
     return age && *age > 10;
 }
 

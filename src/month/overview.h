@@ -31,16 +31,17 @@ QString ConvertedBalance(QStringView remainderText, bool french);
 // (a quarter day per year folded in from March on) + day.
 double DayNumber(int day, int month, int year);
 
-// A backup date read from its text: the day from characters 1-2, the month from 4-5 and
-// the year from the last four. When that gives no real date, a month-first date is tried.
+// A backup date read from its text: two numbers at characters 1-2 and 4-5, the year in the
+// last four. The backup screen writes the day first in French and the month first in
+// English; the other order is tried only when the working language's gives no real date.
 struct DayMonthYear {
     int day = 0, month = 0, year = 0;
 };
-std::optional<DayMonthYear> ReadBackupDate(QStringView text);
+std::optional<DayMonthYear> ReadBackupDate(QStringView text, bool french);
 
 // How many days the last backup counts for, the day of the backup included (a backup of
 // today gives 1); nothing when the text is not a readable date.
-std::optional<int> BackupAge(QStringView backupDate, const QDate& today);
+std::optional<int> BackupAge(QStringView backupDate, const QDate& today, bool french);
 
 // Whether leaving the month should lead to the backup screen: the date of the last backup
 // ("Sauve.xfr", third line) counts more than ten days. A missing file or an unreadable

@@ -12,6 +12,12 @@ namespace {
 
 const QString Zero = QStringLiteral("0");
 
+// A sum or difference of amounts as it is written: without the binary noise of decimals,
+// and refused when it is beyond what can be kept.
+double Figure(double value) {
+    return FiniteAmount(Settle(value));
+}
+
 // The running figures of the month: the remainder of the first row and the reserve text
 // of the second, as stored. `rs` is open on the whole month table.
 struct Figures {
@@ -88,22 +94,24 @@ QString ReserveText(const ReserveState& reserve) {
 Cover CoverShortfall(double newBalance, double amount, const ReserveState& reserve) {
     Cover c;
     c.reserve = reserve;
+    newBalance = Figure(newBalance);
     if (newBalance >= 0 || reserve.balance <= 0) {
         c.remainderText = TrimmedNumberText(newBalance);
         return c;
     }
     c.reserveChanged = true;
-    const double left = reserve.balance + newBalance;
+    const double left = Figure(reserve.balance + newBalance);
     if (left >= 0) {
         c.remainderText = Zero;
         c.reserve.balance = left;
     } else {
         c.remainderText = NumberText(left);
-        if (reserve.balance - amount < 0) {
+        const double drawn = Figure(reserve.balance - amount);
+        if (drawn < 0) {
             c.reserve.balance = 0;
-            c.reserve.toReserve = reserve.toReserve + reserve.balance;
+            c.reserve.toReserve = Figure(reserve.toReserve + reserve.balance);
         } else {
-            c.reserve.balance = reserve.balance - amount;
+            c.reserve.balance = drawn;
         }
     }
     return c;
@@ -147,14 +155,23 @@ BookResult RecordPayment(WorkingContext& ctx, const PaymentInput& in) {
     return result;
 }
 
+QString DefaultDepositLabel(bool french) {
+    return french ? QStringLiteral("DEPOS") : QStringLiteral("DEPOSIT");
+}
+
 BookResult RecordDeposit(WorkingContext& ctx, const QString& label, const QString& amountText) {
     Transaction tx(ctx.accountDb);
     RecordSet rs;
     OpenMonth(ctx, rs);
     const QString amount = StoredAmountText(amountText);
     const Figures before = ReadFigures(rs);
-
     BookResult result;
+    result.remainderText = TrimmedNumberText(Figure(AmountValue(before.remainderText) + AmountValue(amount)));
+    result.reserveText = before.reserveText;
+    QString depot = label.trimmed().toUpper();
+    if (depot == Zero)
+        depot = DefaultDepositLabel(ctx.french());
+
     for (int i = 0; i < rs.recordCount() && result.row < 0; ++i) {
         rs.moveTo(i);
         if (rs.value(field::Depot).trimmed() == Zero)
@@ -171,11 +188,8 @@ BookResult RecordDeposit(WorkingContext& ctx, const QString& label, const QStrin
             rs.setValue(f, Zero);
     }
     rs.setValue(field::Montant, amount);
-    rs.setValue(field::Depot, label.trimmed().toUpper());
+    rs.setValue(field::Depot, depot);
     rs.update();
-
-    result.remainderText = TrimmedNumberText(AmountValue(before.remainderText) + AmountValue(amount));
-    result.reserveText = before.reserveText;
     WriteFigures(rs, result.remainderText, std::nullopt);
     tx.commit();
     Remember(ctx, result, false);
@@ -217,16 +231,12 @@ std::optional<BookResult> ModifyPayment(WorkingContext& ctx, const PaymentChange
         return std::nullopt;
     // The row changed is the one whose amount leaves the books, whichever row was clicked.
     const double former = AmountValue(PaymentAmountText(payment.value(field::Prix)));
-    const QString label = change.newLabel.trimmed().toUpper();
-    const QString date = change.date.trimmed().toUpper();
     payment.edit();
     payment.setValue(field::Rubriques, change.category);
-    if (!label.isEmpty())
-        payment.setValue(field::Libelle, label);
+    payment.setValue(field::Libelle, change.newLabel.trimmed().toUpper());
     payment.setValue(field::NumCheque, number);
     payment.setValue(field::Prix, amountText);
-    if (!date.isEmpty())
-        payment.setValue(field::Date, date);
+    payment.setValue(field::Date, change.date.trimmed().toUpper());
     payment.update();
 
     RecordSet rs;
@@ -237,20 +247,20 @@ std::optional<BookResult> ModifyPayment(WorkingContext& ctx, const PaymentChange
     if (raise < 0)
         std::tie(result.remainderText, result.reserveText) = TakeFromAccount(before, -raise);
     else if (raise > 0)
-        result.remainderText = TrimmedNumberText(AmountValue(before.remainderText) + raise);
+        result.remainderText = TrimmedNumberText(Figure(AmountValue(before.remainderText) + raise));
     WriteFigures(rs, result.remainderText, result.reserveText);
     tx.commit();
     Remember(ctx, result, rs.recordCount() > 1);
     return result;
 }
 
-std::optional<BookResult> ErasePayment(WorkingContext& ctx, const QString& category, const QString& label) {
+std::optional<BookResult> ErasePayment(WorkingContext& ctx, const QString& category, const QString& label,
+                                       const QString& amountText) {
     Transaction tx(ctx.accountDb);
     RecordSet payment;
     OpenMonth(ctx, payment, {{field::Rubriques, category}, {field::Libelle, label}});
     if (!FindPayment(payment))
         return std::nullopt;
-    const double amount = AmountValue(PaymentAmountText(payment.value(field::Prix)));
     payment.edit();
     WriteEntryFields(payment, Entry{Zero, Zero, Zero, Zero, Zero, Zero});
     payment.update();
@@ -258,7 +268,8 @@ std::optional<BookResult> ErasePayment(WorkingContext& ctx, const QString& categ
     RecordSet rs;
     OpenMonth(ctx, rs);
     const Figures before = ReadFigures(rs);
-    BookResult result{TrimmedNumberText(AmountValue(before.remainderText) + amount), before.reserveText, -1};
+    BookResult result{TrimmedNumberText(Figure(AmountValue(before.remainderText) + AmountValue(amountText))),
+                      before.reserveText, -1};
     WriteFigures(rs, result.remainderText, std::nullopt);
     tx.commit();
     Remember(ctx, result, false);

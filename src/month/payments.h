@@ -8,7 +8,8 @@
 // The bookkeeping of the month in hand: payments, deposits, their correction and erasure.
 // Each function writes everything of one user action in one transaction: the row, the
 // remainder of the first row and the reserve text of the second row stand or fall together.
-// A refused write throws DbError and leaves the file as it was.
+// A refused write throws DbError, a figure too large to be kept std::range_error; the file
+// is then left as it was.
 namespace tirelou {
 
 class WorkingContext;
@@ -38,7 +39,8 @@ struct Cover {
 // A shortfall is covered by the reserve while it holds anything: all of it when the
 // reserve is large enough (remainder "0"), otherwise the remainder stays negative by what
 // is left over and the reserve is drawn on (emptied when the amount exceeds it, the drawn
-// part then being owed to the reserves again).
+// part then being owed to the reserves again). Throws std::range_error when a figure is
+// beyond what can be kept.
 Cover CoverShortfall(double newBalance, double amount, const ReserveState& reserve);
 
 // An amount as the screens store it: trimmed, upper case, every "," turned into ".".
@@ -66,6 +68,10 @@ struct PaymentInput {
 // new row, lowers the remainder by its amount and lets the reserve cover a shortfall.
 BookResult RecordPayment(WorkingContext& ctx, const PaymentInput& in);
 
+// The label a deposit screen offers, and the one stored for a label of "0", which would
+// otherwise leave the slot looking free: "DEPOS" in French, "DEPOSIT" in English.
+QString DefaultDepositLabel(bool french);
+
 // Records a deposit (a negative amount is a withdrawal) in the first free deposit slot,
 // or a new row when there is none, and raises the remainder by its amount.
 BookResult RecordDeposit(WorkingContext& ctx, const QString& label, const QString& amountText);
@@ -91,11 +97,13 @@ struct PaymentChange {
 // Rewrites a payment and moves the remainder by (former amount - new amount); when that
 // lowers it below zero the reserve covers the shortfall as for a new payment. Nothing is
 // written when the new amount is 0, the number is empty, or no payment of the category
-// holds the label. An empty new label or date keeps the stored one.
+// holds the label.
 std::optional<BookResult> ModifyPayment(WorkingContext& ctx, const PaymentChange& change);
 
 // Frees the first payment of `category` holding `label` (its six entry fields become "0",
-// the row stays) and gives its amount back to the remainder. The reserve is not touched.
-std::optional<BookResult> ErasePayment(WorkingContext& ctx, const QString& category, const QString& label);
+// the row stays) and gives `amountText`, the amount of the payment the user chose, back to
+// the remainder. The reserve is not touched.
+std::optional<BookResult> ErasePayment(WorkingContext& ctx, const QString& category, const QString& label,
+                                       const QString& amountText);
 
 } // namespace tirelou

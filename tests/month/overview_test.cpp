@@ -16,24 +16,36 @@ QDate Day(int y, int m, int d) {
 }
 
 TEST(BackupAge, CountsTheBackupDayItself) {
-    EXPECT_EQ(BackupAge(u"05/03/2026", Day(2026, 3, 5)), 1);
-    EXPECT_EQ(BackupAge(u"05/03/2026", Day(2026, 3, 14)), 10); // nine days later
-    EXPECT_EQ(BackupAge(u"05/03/2026", Day(2026, 3, 15)), 11); // ten days later
+    EXPECT_EQ(BackupAge(u"05/03/2026", Day(2026, 3, 5), true), 1);
+    EXPECT_EQ(BackupAge(u"05/03/2026", Day(2026, 3, 14), true), 10); // nine days later
+    EXPECT_EQ(BackupAge(u"05/03/2026", Day(2026, 3, 15), true), 11); // ten days later
     // Across months and years the day count folds a quarter day a year in from March on.
-    EXPECT_EQ(BackupAge(u"28/02/2026", Day(2026, 3, 10)), 11);
-    EXPECT_EQ(BackupAge(u"25/12/2025", Day(2026, 1, 2)), 9);
-    EXPECT_EQ(BackupAge(u"10/03/2026", Day(2026, 3, 1)), -8); // a backup dated later
+    EXPECT_EQ(BackupAge(u"28/02/2026", Day(2026, 3, 10), true), 11);
+    EXPECT_EQ(BackupAge(u"25/12/2025", Day(2026, 1, 2), true), 9);
+    EXPECT_EQ(BackupAge(u"10/03/2026", Day(2026, 3, 1), true), -8); // a backup dated later
     EXPECT_DOUBLE_EQ(DayNumber(1, 1, 1901), 1);
     EXPECT_DOUBLE_EQ(DayNumber(1, 3, 1902), 365.25 + 59.25 + 1);
 }
 
+TEST(BackupAge, EachLanguageReadsItsOwnOrderFirst) {
+    // The fifth of March as each language writes it, and as the other would misread it.
+    EXPECT_EQ(BackupAge(u"05/03/2026", Day(2026, 3, 15), true), 11);
+    EXPECT_EQ(BackupAge(u"03/05/2026", Day(2026, 3, 15), false), 11);
+    EXPECT_EQ(BackupAge(u"12/01/2026", Day(2026, 12, 5), false), 5);
+    EXPECT_EQ(BackupAge(u"12/01/2026", Day(2026, 1, 12), true), 1);
+    // The other order only when the first gives no real date.
+    EXPECT_EQ(BackupAge(u"03/25/2026", Day(2026, 3, 26), true), 2);
+    EXPECT_EQ(BackupAge(u"25/03/2026", Day(2026, 3, 26), false), 2);
+    EXPECT_FALSE(BackupAge(u"02/30/2026", Day(2026, 3, 1), true));
+    EXPECT_FALSE(BackupAge(u"31/02/2026", Day(2026, 3, 1), false));
+}
+
 TEST(BackupAge, OddDatesAreReadOrRefused) {
-    // Written month first: read so when day first gives no date.
-    EXPECT_EQ(BackupAge(u"03/25/2026", Day(2026, 3, 26)), 2);
-    EXPECT_EQ(BackupAge(u" 05/03/2026 ", Day(2026, 3, 5)), 1);
+    EXPECT_EQ(BackupAge(u" 05/03/2026 ", Day(2026, 3, 5), true), 1);
     for (const char16_t* odd :
          {u"", u"jamais", u"5/3/2026", u"32/13/2026", u"05/03/26", u"aa/bb/cccc", u"00/00/0000"})
-        EXPECT_FALSE(BackupAge(odd, Day(2026, 3, 5))) << QString::fromUtf16(odd).toStdString();
+        for (bool french : {true, false})
+            EXPECT_FALSE(BackupAge(odd, Day(2026, 3, 5), french)) << QString::fromUtf16(odd).toStdString();
 }
 
 class OverviewTest : public ::testing::Test {
@@ -63,6 +75,14 @@ TEST_F(OverviewTest, BackupIsDueAfterTenDaysOnly) {
     writeSauve({QStringLiteral("/media/cle/"), QStringLiteral("/data/")});
     EXPECT_FALSE(BackupDue(data.ctx()));
     writeSauve({QStringLiteral("/media/cle/"), QStringLiteral("/data/"), QStringLiteral("hier")});
+    EXPECT_FALSE(BackupDue(data.ctx()));
+
+    // The ninth of March, written month first by the English backup screen.
+    writeSauve({QStringLiteral("/media/cle/"), QStringLiteral("/data/"), QStringLiteral("03/09/2026")});
+    EXPECT_FALSE(BackupDue(data.ctx())); // the third of September in French
+    data.setLanguage(English);
+    EXPECT_TRUE(BackupDue(data.ctx()));
+    writeSauve({QStringLiteral("/media/cle/"), QStringLiteral("/data/"), QStringLiteral("03/11/2026")});
     EXPECT_FALSE(BackupDue(data.ctx()));
 }
 

@@ -1,9 +1,11 @@
 #include "data/database.h"
+#include "data/recordset.h"
 #include "data/schema.h"
 #include "month/payments.h"
 #include "support/testdata.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 using namespace tirelou;
 using namespace tirelou::test;
@@ -29,6 +31,19 @@ protected:
     QList<Row> rows() { return data.rows(Mars); }
     QString reste() { return rows().at(0).value(field::Reste); }
     QString reserve() { return rows().at(1).value(field::Reserve); }
+    // Puts new running figures into the first two rows, as another screen would have left them.
+    void setFigures(const QString& remainder, const QString& reserveText) {
+        RecordSet rs;
+        rs.open(data.ctx().accountDb, Mars);
+        rs.moveTo(0);
+        rs.edit();
+        rs.setValue(field::Reste, remainder);
+        rs.update();
+        rs.moveTo(1);
+        rs.edit();
+        rs.setValue(field::Reserve, reserveText);
+        rs.update();
+    }
 
     BookResult pay(const QString& category, const QString& label, const QString& number,
                    const QString& amount, const QString& date = QStringLiteral("15/03/2026")) {
@@ -124,7 +139,8 @@ TEST_F(PaymentsTest, CardWordCommaAmountAndRowReuse) {
     EXPECT_EQ(all[0].value(field::Reste), QStringLiteral("80")); // 100 - 12.5 - 0 - 7.5
 
     // An erased payment frees its row, and the next payment takes it back.
-    ASSERT_TRUE(ErasePayment(data.ctx(), QStringLiteral("LOISIRS"), QStringLiteral("CINE")));
+    ASSERT_TRUE(
+        ErasePayment(data.ctx(), QStringLiteral("LOISIRS"), QStringLiteral("CINE"), QStringLiteral("ABC")));
     EXPECT_EQ(
         pay(QStringLiteral("MAISON"), QStringLiteral("clef"), QStringLiteral("10"), QStringLiteral("5")).row,
         1);
@@ -198,6 +214,16 @@ TEST_F(PaymentsTest, DepositsFillFreeSlotsThenNewRows) {
     EXPECT_EQ(r.row, 3);
     EXPECT_EQ(rows().at(3).value(field::Depot), QString()); // an empty label is accepted
     EXPECT_EQ(reste(), QStringLiteral("-167.5"));
+
+    // A label of "0" would leave the slot looking free for the next deposit to take.
+    EXPECT_EQ(RecordDeposit(data.ctx(), QStringLiteral(" 0 "), QStringLiteral("5")).row, 4);
+    ASSERT_EQ(RecordDeposit(data.ctx(), QStringLiteral("loto"), QStringLiteral("1")).row, 5);
+    EXPECT_EQ(rows().at(4).value(field::Depot), QStringLiteral("DEPOS"));
+    EXPECT_EQ(rows().at(4).value(field::Montant), QStringLiteral("5"));
+    EXPECT_EQ(rows().at(5).value(field::Depot), QStringLiteral("LOTO"));
+    data.setLanguage(English);
+    RecordDeposit(data.ctx(), QStringLiteral("0"), QStringLiteral("5"));
+    EXPECT_EQ(data.rows(QStringLiteral("March")).at(0).value(field::Depot), QStringLiteral("DEPOSIT"));
 }
 
 TEST_F(PaymentsTest, ModifiedAmountMovesTheRemainder) {
@@ -235,24 +261,36 @@ TEST_F(PaymentsTest, ModifiedAmountMovesTheRemainder) {
     EXPECT_EQ(rows().at(0).value(field::NumCheque), QStringLiteral("CARTE"));
     EXPECT_EQ(rows().at(0).value(field::Poste), QStringLiteral("X"));
     EXPECT_EQ(reste(), QStringLiteral("-5.5"));
+
+    // The label and the date are written as typed, even emptied.
+    ASSERT_TRUE(
+        ModifyPayment(data.ctx(), {QStringLiteral("MAISON"), QStringLiteral("LOYER"), QStringLiteral(" "),
+                                   QStringLiteral("115.5"), QStringLiteral("carte"), QString()}));
+    EXPECT_EQ(rows().at(0).value(field::Libelle), QString());
+    EXPECT_EQ(rows().at(0).value(field::Date), QString());
+    EXPECT_EQ(rows().at(0).value(field::Rubriques), QStringLiteral("MAISON"));
 }
 
-TEST_F(PaymentsTest, SameLabelActsOnTheFirstPaymentOnly) {
+TEST_F(PaymentsTest, SameLabelFreesTheFirstPaymentAndGivesBackTheChosenAmount) {
     seed(QStringLiteral("100"), QStringLiteral("0"), 4);
     pay(QStringLiteral("MAISON"), QStringLiteral("eau"), QStringLiteral("1"), QStringLiteral("10"));
     pay(QStringLiteral("MAISON"), QStringLiteral("eau"), QStringLiteral("2"), QStringLiteral("20"));
     EXPECT_EQ(reste(), QStringLiteral("70"));
 
-    ASSERT_TRUE(ErasePayment(data.ctx(), QStringLiteral("MAISON"), QStringLiteral("EAU")));
+    // The second one, of 20, was chosen.
+    ASSERT_TRUE(
+        ErasePayment(data.ctx(), QStringLiteral("MAISON"), QStringLiteral("EAU"), QStringLiteral("20")));
     QList<Row> all = rows();
     for (const QString& f : EntryFields())
         EXPECT_EQ(all[0].value(f), QStringLiteral("0")) << f.toStdString();
-    EXPECT_EQ(all[0].value(field::Reste), QStringLiteral("80"));
+    EXPECT_EQ(all[0].value(field::Reste), QStringLiteral("90"));
     EXPECT_EQ(all[1].value(field::NumCheque), QStringLiteral("2"));
+    EXPECT_EQ(all[1].value(field::Prix), QStringLiteral("20"));
     EXPECT_EQ(all.size(), 4); // the row stays
 
-    EXPECT_FALSE(ErasePayment(data.ctx(), QStringLiteral("ENERGIE"), QStringLiteral("EAU")));
-    EXPECT_EQ(reste(), QStringLiteral("80"));
+    EXPECT_FALSE(
+        ErasePayment(data.ctx(), QStringLiteral("ENERGIE"), QStringLiteral("EAU"), QStringLiteral("20")));
+    EXPECT_EQ(reste(), QStringLiteral("90"));
 }
 
 TEST_F(PaymentsTest, DirectDebitsAreNeverTakenForPayments) {
@@ -262,7 +300,8 @@ TEST_F(PaymentsTest, DirectDebitsAreNeverTakenForPayments) {
                        {field::Prix, QStringLiteral("30                    90")},
                        {field::Poste, QStringLiteral("P")}});
     data.addRow(Mars, {});
-    EXPECT_FALSE(ErasePayment(data.ctx(), QStringLiteral("MAISON"), QStringLiteral("EAU")));
+    EXPECT_FALSE(
+        ErasePayment(data.ctx(), QStringLiteral("MAISON"), QStringLiteral("EAU"), QStringLiteral("30")));
     EXPECT_FALSE(
         ModifyPayment(data.ctx(), {QStringLiteral("MAISON"), QStringLiteral("EAU"), QStringLiteral("EAU"),
                                    QStringLiteral("5"), QStringLiteral("1"), QString()}));
@@ -274,6 +313,62 @@ TEST_F(PaymentsTest, DirectDebitsAreNeverTakenForPayments) {
     EXPECT_EQ(listed[0].position, 1);
     EXPECT_FALSE(IsPaymentKind(listed[0].kind));
     EXPECT_EQ(PaymentAmountText(listed[0].price), QStringLiteral("30"));
+}
+
+TEST_F(PaymentsTest, SumsOfDecimalsAreWrittenWithoutBinaryNoise) {
+    seed(QStringLiteral("100.1"), QStringLiteral("0"));
+    RecordDeposit(data.ctx(), QStringLiteral("retrait"), QStringLiteral("-100"));
+    EXPECT_EQ(reste(), QStringLiteral(".1"));
+    setFigures(QStringLiteral("100.1"), QStringLiteral("0"));
+    pay(QStringLiteral("MAISON"), QStringLiteral("eau"), QStringLiteral("1"), QStringLiteral("100"));
+    EXPECT_EQ(reste(), QStringLiteral(".1"));
+
+    // The reserve covering a shortfall: what it keeps, what is drawn, what is owed again.
+    setFigures(QStringLiteral("0"), QStringLiteral("100.1") + Blanks15 + QStringLiteral(" 0"));
+    pay(QStringLiteral("MAISON"), QStringLiteral("gaz"), QStringLiteral("2"), QStringLiteral("100"));
+    EXPECT_EQ(reste(), QStringLiteral("0"));
+    EXPECT_EQ(reserve(), QStringLiteral(".1") + Blanks15 + QStringLiteral(" 0"));
+    setFigures(QStringLiteral("-50"), QStringLiteral("100.1") + Blanks15 + QStringLiteral(" 0"));
+    pay(QStringLiteral("MAISON"), QStringLiteral("bois"), QStringLiteral("3"), QStringLiteral("100"));
+    EXPECT_EQ(reste(), QStringLiteral("-49.9"));
+    EXPECT_EQ(reserve(), QStringLiteral(".1") + Blanks15 + QStringLiteral(" 0"));
+    setFigures(QStringLiteral("0"), QStringLiteral("100.1") + Blanks15 + QStringLiteral("-100"));
+    pay(QStringLiteral("MAISON"), QStringLiteral("fuel"), QStringLiteral("4"), QStringLiteral("200"));
+    EXPECT_EQ(reste(), QStringLiteral("-99.9"));
+    EXPECT_EQ(reserve(), QStringLiteral("0") + Blanks15 + QStringLiteral(" .1"));
+
+    // A corrected amount and an erasure.
+    setFigures(QStringLiteral("0"), QStringLiteral("0"));
+    ASSERT_TRUE(
+        ModifyPayment(data.ctx(), {QStringLiteral("MAISON"), QStringLiteral("EAU"), QStringLiteral("EAU"),
+                                   QStringLiteral("99.9"), QStringLiteral("1"), QString()}));
+    EXPECT_EQ(reste(), QStringLiteral(".1"));
+    setFigures(QStringLiteral("-100"), QStringLiteral("0"));
+    ASSERT_TRUE(
+        ErasePayment(data.ctx(), QStringLiteral("MAISON"), QStringLiteral("GAZ"), QStringLiteral("100.1")));
+    EXPECT_EQ(reste(), QStringLiteral(".1"));
+}
+
+TEST_F(PaymentsTest, FiguresBeyondWhatCanBeKeptAreRefused) {
+    seed(QStringLiteral("1E308"), QStringLiteral("0"));
+    data.addRow(Mars, {{field::Rubriques, QStringLiteral("MAISON")},
+                       {field::Libelle, QStringLiteral("EAU")},
+                       {field::Prix, QStringLiteral("-1E308")},
+                       {field::Poste, QStringLiteral("X")}});
+    const QList<Row> before = rows();
+    EXPECT_THROW(RecordDeposit(data.ctx(), QStringLiteral("gros lot"), QStringLiteral("1E308")),
+                 std::range_error);
+    EXPECT_THROW(
+        pay(QStringLiteral("MAISON"), QStringLiteral("x"), QStringLiteral("1"), QStringLiteral("-1E308")),
+        std::range_error);
+    EXPECT_THROW(
+        ErasePayment(data.ctx(), QStringLiteral("MAISON"), QStringLiteral("EAU"), QStringLiteral("1E308")),
+        std::range_error);
+    EXPECT_THROW(
+        ModifyPayment(data.ctx(), {QStringLiteral("MAISON"), QStringLiteral("EAU"), QStringLiteral("EAU"),
+                                   QStringLiteral("1E308"), QStringLiteral("1"), QString()}),
+        std::range_error);
+    EXPECT_EQ(rows(), before);
 }
 
 TEST_F(PaymentsTest, ARefusedWriteLeavesNothingBehind) {

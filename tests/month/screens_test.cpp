@@ -4,6 +4,7 @@
 #include "ui/screennames.h"
 
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 
 using namespace tirelou;
@@ -255,6 +256,23 @@ TEST_F(MonthScreens, ModificationChoicesAndWhatIsListed) {
     EXPECT_EQ(rows.at(3).value(field::Prix), QStringLiteral("40                    120"));
 }
 
+TEST_F(MonthScreens, ErasingGivesBackTheChosenPaymentsAmount) {
+    seed();
+    open(screen::EnregisUn);
+    typePayment(4, QStringLiteral("eau"), QStringLiteral("11"), QStringLiteral("10"));
+    typePayment(4, QStringLiteral("eau"), QStringLiteral("12"), QStringLiteral("20"));
+    open(screen::ModifCheque);
+    choosePayment(4, 2);
+    retype(QStringLiteral("Text1"), QStringLiteral("e"));
+    EXPECT_TRUE(shown(QStringLiteral("List1")));
+    const QList<Row> rows = data.rows(Mars);
+    EXPECT_EQ(rows.at(0).value(field::Reste), QStringLiteral("90"));
+    for (const QString& f : EntryFields()) // the row found by its label is the one freed
+        EXPECT_EQ(rows.at(0).value(f), QStringLiteral("0")) << f.toStdString();
+    EXPECT_EQ(rows.at(1).value(field::NumCheque), QStringLiteral("12"));
+    EXPECT_EQ(rows.at(1).value(field::Prix), QStringLiteral("20"));
+}
+
 TEST_F(MonthScreens, PaymentEntryGoesOneFieldAtATime) {
     seed();
     open(screen::EnregisUn);
@@ -290,17 +308,36 @@ TEST_F(MonthScreens, PaymentEntryGoesOneFieldAtATime) {
     EXPECT_TRUE(visibleInputs().isEmpty());
     EXPECT_TRUE(toolbar()->isButtonVisible(1));
 
-    // Typing again keeps the category and writes nothing.
+    // Typing again keeps the category and what was typed, and writes nothing.
     click(2);
     EXPECT_EQ(label(QStringLiteral("Label4")), QStringLiteral("HABILLEMENT"));
     EXPECT_EQ(label(QStringLiteral("Echo0")), QString());
+    EXPECT_EQ(label(QStringLiteral("Echo2")), QString());
+    EXPECT_FALSE(toolbar()->isButtonVisible(1));
+    EXPECT_FALSE(toolbar()->isButtonVisible(2));
     EXPECT_EQ(visibleInputs(), QStringList{QStringLiteral("Text1")});
     EXPECT_EQ(data.rows(Mars).at(0).value(field::Rubriques), QStringLiteral("0"));
+    // Each field comes back as it was left, to be kept or corrected.
+    ASSERT_EQ(field(QStringLiteral("Text1"))->text(), QStringLiteral("VESTE"));
+    PressEnter(field(QStringLiteral("Text1")));
+    EXPECT_EQ(label(QStringLiteral("Echo0")), QStringLiteral("VESTE"));
+    EXPECT_EQ(field(QStringLiteral("Text2"))->text(), QStringLiteral("CARTE"));
+    PressEnter(field(QStringLiteral("Text2")));
+    EXPECT_EQ(field(QStringLiteral("Text3"))->text(), QStringLiteral("1234.5"));
+    retype(QStringLiteral("Text3"), QStringLiteral("12,5"));
+    PressEnter(field(QStringLiteral("Text4")));
+    click(1);
+    const Row saved = data.rows(Mars).at(0);
+    EXPECT_EQ(saved.value(field::Libelle), QStringLiteral("VESTE"));
+    EXPECT_EQ(saved.value(field::NumCheque), QStringLiteral("CARTE"));
+    EXPECT_EQ(saved.value(field::Prix), QStringLiteral("12.5"));
+    EXPECT_EQ(saved.value(field::Reste), QStringLiteral("87.5"));
 
     // An empty field gives up and goes back to the hub.
+    ClickListItem(list(), 2);
     Enter(field(QStringLiteral("Text1")), QStringLiteral("  "));
     EXPECT_EQ(currentName(), screen::MoisEnCours);
-    EXPECT_EQ(data.rows(Mars).at(0).value(field::Rubriques), QStringLiteral("0"));
+    EXPECT_EQ(data.rows(Mars).at(1).value(field::Rubriques), QStringLiteral("0"));
 }
 
 TEST_F(MonthScreens, EnglishEntryUsesTheEnglishMonth) {
@@ -392,6 +429,34 @@ TEST_F(MonthScreens, HubShowsTheMonthInBothLanguages) {
     ASSERT_EQ(messages().size(), 2);
     EXPECT_EQ(messages().at(1).text, QStringLiteral(" 0"));
     EXPECT_EQ(messages().at(1).title, QStringLiteral("Going up in £"));
+
+    // The language chosen since is read before the month is: table and captions agree.
+    WriteHandOver(data.ctx(), handover::Langue, {French});
+    open(screen::MoisEnCours);
+    EXPECT_EQ(current()->caption(), QStringLiteral("Mois En Cours"));
+    EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("Mars"));
+    EXPECT_EQ(label(QStringLiteral("Label2")), QStringLiteral("1   -1 234.50 €"));
+}
+
+TEST_F(MonthScreens, HubMonthNameAndWordsStandOneBlankApart) {
+    data.ctx().scale.factor = 150;
+    for (const QString& language : {French, English}) {
+        data.setLanguage(language);
+        open(screen::MoisEnCours);
+        settle(0);
+        const QLabel* name = child<QLabel>(QStringLiteral("Label3"));
+        const QLabel* words = child<QLabel>(QStringLiteral("Label5"));
+        ASSERT_TRUE(name && words);
+        // What each text takes in a bare label of the same font; the rest of the span is the gap.
+        const auto bare = [](const QLabel* l) {
+            QLabel probe(l->text());
+            probe.setFont(l->font());
+            return probe.sizeHint().width();
+        };
+        const int gap = words->geometry().right() + 1 - name->geometry().left() - bare(name) - bare(words);
+        EXPECT_EQ(gap, QFontMetrics(words->font()).horizontalAdvance(QLatin1Char(' ')))
+            << language.toStdString();
+    }
 }
 
 TEST_F(MonthScreens, HubButtonsLeadToTheirScreens) {
@@ -425,6 +490,10 @@ TEST_F(MonthScreens, LeavingRemindsOfAnOldBackup) {
     EXPECT_EQ(leaveWith(QStringLiteral("/media/cle/\r\n/data/\r\n05/03/2026\r\n")), screen::Sauvegarde);
     EXPECT_EQ(leaveWith(QStringLiteral("/media/cle/\r\n")), screen::MenuTirelou);
     EXPECT_EQ(leaveWith(QStringLiteral("/media/cle/\r\n/data/\r\nle 5 mars\r\n")), screen::MenuTirelou);
+    // In English the backup screen writes the month first: the fifth and the sixth of March.
+    data.setLanguage(English);
+    EXPECT_EQ(leaveWith(QStringLiteral("/media/cle/\r\n/data/\r\n03/05/2026\r\n")), screen::Sauvegarde);
+    EXPECT_EQ(leaveWith(QStringLiteral("/media/cle/\r\n/data/\r\n03/06/2026\r\n")), screen::MenuTirelou);
     EXPECT_TRUE(messages().isEmpty());
 }
 
