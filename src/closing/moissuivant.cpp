@@ -36,6 +36,8 @@ constexpr ui::Caption kFileExists{
     u"Rien n'a été modifié.",
     u"The file %1 of the year %2 already exists: the change of year cannot be made without overwriting it.\n"
     u"Nothing was changed."};
+constexpr ui::Caption kLogInAgain{u"L'année a été changée : reconnectez-vous pour continuer.",
+                                  u"The year was changed: log in again to go on."};
 constexpr ui::Caption kPrintedToPdf{
     u"Aucune imprimante n'est installée : la liste est enregistrée dans le fichier\n",
     u"No printer is installed: the list was saved in the file\n"};
@@ -99,15 +101,17 @@ void MoisSuivant::run() {
         label2_->setText(text(kNothingChanged));
         return;
     }
-    if (result.outcome != RolloverResult::Outcome::Done) {
+    if (!result.changed()) {
         refused(result);
         return;
     }
     result_ = std::move(result);
     done_ = true;
     if (result_.yearChanged)
-        sortArchives();
+        showArchiveNotice();
     showCarried();
+    if (result_.outcome == RolloverResult::Outcome::NotReopened)
+        message(text(kLogInAgain), text(kCaption), ui::MessageIcon::Information);
 }
 
 void MoisSuivant::refused(const RolloverResult& result) {
@@ -125,18 +129,17 @@ void MoisSuivant::refused(const RolloverResult& result) {
         why = text(kFileExists).arg(result.newFile).arg(result.newYear);
         break;
     case RolloverResult::Outcome::Done:
+    case RolloverResult::Outcome::NotReopened:
         return;
     }
     message(why, text(kCaption), ui::MessageIcon::Stop);
 }
 
-void MoisSuivant::sortArchives() {
+void MoisSuivant::showArchiveNotice() {
     label2_->setText(text(kSortingArchives));
     const QString drive = RemovableDiskDrive(ctx().backupPath);
     if (!drive.isEmpty())
         message(text(kInsertDisk) + drive, text(kDiskTitle));
-    // Archives that cannot be deleted stay; they go at the next year change.
-    PurgeArchives(ctx().archiveDir(), PurgeLimit(ctx().clock.today()));
 }
 
 void MoisSuivant::showCarried() {
@@ -148,8 +151,10 @@ void MoisSuivant::showCarried() {
         grid_->setText(row, 0, label);
         grid_->setText(row, 1, amount);
         grid_->setAlignment(row, 1, Qt::AlignRight);
-        if (amount.isEmpty()) { // the month and the section titles
-            QFont bold = grid_->item(row, 0)->font();
+        // The month and the section titles, in the grid's font: it follows the window
+        // scaling, an item's own font does not.
+        if (amount.isEmpty()) {
+            QFont bold = grid_->font();
             bold.setBold(true);
             grid_->item(row, 0)->setFont(bold);
         }

@@ -24,7 +24,7 @@ private:
     void fitGridWidth();
     void run();
     void refused(const RolloverResult& result);
-    void sortArchives();
+    void showArchiveNotice();
     void showCarried();
     void onToolbar(int index);
     void print();

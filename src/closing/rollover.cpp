@@ -6,18 +6,16 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <cmath>
 
 namespace tirelou {
 namespace {
 
 const QString Zero = QStringLiteral("0");
 
-// Differences of amounts that cancel out may leave a trace of binary noise; written out
-// in full such a trace would be a long text whose last 15 characters read as a large
-// number, so it counts as nothing.
-double Settled(double value) {
-    return std::abs(value) < 1e-9 ? 0.0 : value;
+// A sum or difference of amounts as it is written: without binary noise, which would
+// make a text too long to be read back, and never beyond what a text can hold.
+double Written(double value) {
+    return FiniteAmount(Settle(value));
 }
 
 QString Euro(double value) {
@@ -99,7 +97,7 @@ RowClass ClassifyRow(const QString& kind, const QString& label) {
 AdvancedPair AdvancePair(const QString& price) {
     AdvancedPair p;
     p.monthly = PairFirst(price);
-    p.remaining = Settled(PairSecond(price) - p.monthly);
+    p.remaining = Written(PairSecond(price) - p.monthly);
     p.price = MakePair(TrimmedNumberText(p.monthly), 20, TrimmedNumberText(p.remaining));
     return p;
 }
@@ -110,8 +108,8 @@ AdvancedReserve AdvanceReserve(const std::array<QString, 3>& reserveTexts) {
     if (reserveTexts[0].trimmed().isEmpty())
         return r;
     const double monthly = NumberValue(reserveTexts[0]);
-    r.amount = PairFirst(reserveTexts[1]) + monthly;
-    double stillToReach = Settled(PairSecond(reserveTexts[1]) - monthly);
+    r.amount = Written(PairFirst(reserveTexts[1]) + monthly);
+    double stillToReach = Written(PairSecond(reserveTexts[1]) - monthly);
     if (stillToReach < 0)
         stillToReach = 0;
     if (stillToReach == 0) {
@@ -152,7 +150,7 @@ CarryForward ComputeCarryForward(const LoadedMonth& month) {
     cf.reserveTexts = reserve.texts;
     cf.debitTotal += reserve.amount;
     cf.remainderText =
-        TrimmedNumberText(Settled(NumberValue(month.remainderText) - cf.debitTotal - cf.forecastTotal));
+        TrimmedNumberText(Written(NumberValue(month.remainderText) - cf.debitTotal - cf.forecastTotal));
     return cf;
 }
 
@@ -314,6 +312,7 @@ RolloverResult ChangeYear(WorkingContext& ctx, const RolloverOptions& options) {
     const QString archivePath = ctx.archivePath(oldName);
     const QString keptPath = archivePath + QStringLiteral(".prev");
     bool placed = false, closed = false, archived = false, kept = false;
+    QStringList outdated;
     try {
         QFile::remove(partPath); // left by an interrupted attempt
         if (!EnsureTemplate(ctx.dataDir()) || !QFile::copy(ctx.filePath(TemplateFileName), partPath))
@@ -344,6 +343,10 @@ RolloverResult ChangeYear(WorkingContext& ctx, const RolloverOptions& options) {
         closed = true;
         if (!QDir().mkpath(ctx.archiveDir()))
             throw FileError(QStringLiteral("Cannot make the folder %1").arg(ctx.archiveDir()).toStdString());
+        // Listed before the old file comes in: the year just archived is never outdated,
+        // nor is the older copy of it that it replaces.
+        outdated = OutdatedArchives(ctx.archiveDir(), PurgeLimit(ctx.clock.today()));
+        outdated.removeAll(oldName);
         QFile source(oldPath);
         if (!source.open(QIODevice::ReadOnly))
             throw FileError(QStringLiteral("Cannot read %1").arg(oldPath).toStdString());
@@ -383,16 +386,26 @@ RolloverResult ChangeYear(WorkingContext& ctx, const RolloverOptions& options) {
         }
         throw;
     }
+    // The year change stands from here on, whatever follows.
     if (kept)
         QFile::remove(keptPath);
+    // Archives that cannot be deleted stay; they go at the next year change.
+    for (const QString& name : outdated)
+        if (QFile::remove(ctx.archivePath(name)))
+            r.purged << name;
 
     ctx.consultFile = oldName;
     ctx.accountFile = r.newFile;
-    OpenAccountDb(ctx);
     ctx.currentMonth = r.newMonth;
     ctx.monthTable = r.newMonthTable;
     ctx.yearText = QString::number(r.newYear);
     ctx.modeCode = r.writtenCount;
+    try {
+        OpenAccountDb(ctx);
+    } catch (const DbError&) {
+        // The login opens the new file again, or says why it cannot.
+        r.outcome = RolloverResult::Outcome::NotReopened;
+    }
     return r;
 }
 
@@ -402,14 +415,13 @@ int PurgeLimit(const QDate& today) {
     return today.year() - 5;
 }
 
-QStringList PurgeArchives(const QString& archiveDir, int limit) {
-    QStringList removed;
-    const QDir dir(archiveDir);
+QStringList OutdatedArchives(const QString& archiveDir, int limit) {
+    QStringList outdated;
     for (const QString& name :
-         dir.entryList({QStringLiteral("*") + AccountFileSuffix}, QDir::Files, QDir::Name))
-        if (YearOfFile(name) < limit && QFile::remove(dir.filePath(name)))
-            removed << name;
-    return removed;
+         QDir(archiveDir).entryList({QStringLiteral("*") + AccountFileSuffix}, QDir::Files, QDir::Name))
+        if (YearOfFile(name) < limit)
+            outdated << name;
+    return outdated;
 }
 
 QString RemovableDiskDrive(const QString& backupPath) {

@@ -1,14 +1,15 @@
 #pragma once
 
+#include "data/errors.h"
 #include "data/printdoc.h"
 #include "data/routines.h"
 #include "data/workingcontext.h"
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <functional>
-#include <stdexcept>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -97,7 +98,6 @@ struct RolloverOptions {
     }
 };
 
-
 // Writes a carry-forward into `monthTable` (assumed empty) of `db`: the carried rows, the
 // month values in the first three rows (appending rows as needed), and Mois.Encour. The
 // caller holds the transaction. Returns the number of carried rows written.
@@ -107,24 +107,27 @@ int WriteCarryForward(Database& db, const QString& monthTable, const CarryForwar
 struct RolloverResult {
     enum class Outcome {
         Done,
+        NotReopened,   // the year was changed, but the new file could not be opened again
         MonthUnknown,  // Mois.Encour holds no month 1-12: nothing done
         TooEarly,      // December closed before the new year began: nothing done
         NewFileExists, // the new year's file is there already: nothing done
     };
     Outcome outcome = Outcome::Done;
+    bool changed() const { return outcome == Outcome::Done || outcome == Outcome::NotReopened; }
     bool yearChanged = false;
     int newMonth = 0;
     QString newMonthTable;
     int newYear = 0;      // the new year's number, also for the refusals
     QString newFile;      // year change: the new account file
     QString archivedFile; // year change: the old file, now in the archive folder
+    QStringList purged;   // year change: the outdated archives deleted
     int writtenCount = 0; // carried rows written
     CarryForward carry;
 };
 
 // Closes the month in hand of the logged-in account (Mois.Encour of the open file): the
 // month step, or the year change in December. All or nothing: on a refusal or a thrown
-// error (DbError, FileError) the account's files are as they were.
+// error (DbError, FileError, std::range_error) the account's files are as they were.
 RolloverResult RollOver(WorkingContext& ctx, const RolloverOptions& options = {});
 
 // The month step alone: the next month's table is emptied and receives the carry-forward,
@@ -132,8 +135,9 @@ RolloverResult RollOver(WorkingContext& ctx, const RolloverOptions& options = {}
 RolloverResult CloseMonth(WorkingContext& ctx, const RolloverOptions& options = {});
 
 // The year change alone: the new year's file is built under a temporary name and only
-// then put in place; the old file goes to the archive folder and leaves the data folder.
-// `ctx.accountDb` is left open on the new file (on the old one after a failure).
+// then put in place; the old file goes to the archive folder and leaves the data folder,
+// and the archives outdated before it came are deleted. `ctx.accountDb` is left open on
+// the new file (on the old one after a failure; closed when the outcome is NotReopened).
 RolloverResult ChangeYear(WorkingContext& ctx, const RolloverOptions& options = {});
 
 // ---- Archives
@@ -141,9 +145,9 @@ RolloverResult ChangeYear(WorkingContext& ctx, const RolloverOptions& options = 
 // Archived files of years below this go: five years back from today's year.
 int PurgeLimit(const QDate& today);
 
-// Deletes the "*.acd" files of `archiveDir` whose year (the 4 characters before ".acd",
-// 0 when they are no number) is below `limit`. Returns the names deleted.
-QStringList PurgeArchives(const QString& archiveDir, int limit);
+// The "*.acd" files of `archiveDir` whose year (the 4 characters before ".acd", 0 when
+// they are no number) is below `limit`.
+QStringList OutdatedArchives(const QString& archiveDir, int limit);
 
 // The drive ("A:\" or "B:\") the user must put the backup disk in, when the backup goes
 // to a removable disk; empty otherwise.

@@ -4,6 +4,7 @@
 #include "ui/screenbase.h"
 #include "ui/screennames.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QStandardPaths>
@@ -81,13 +82,16 @@ TEST_F(MoisSuivantTest, RollsTheMonthOverShowsAndPrintsWhatWasCarried) {
 TEST_F(MoisSuivantTest, ClosesDecemberIntoTheNewYearFileAndSortsTheArchives) {
     data.login(data.addAccount(u"12345"_s, 2026, u"SECRET"_s, 12), English);
     data.addRow(u"December"_s, Item(u"P"_s, u"RENT"_s, Pair(u"700"_s, 30, u" 2100"_s),
-                                    {{field::Reste, u"2500"_s}, {field::Reserve, QString()}}));
-    data.addRow(u"December"_s, Item(u"C"_s, u"GIFTS"_s, u"300"_s));
+                                    {{field::Reste, u"2500"_s}, {field::Reserve, u"25"_s}}));
+    data.addRow(u"December"_s,
+                Item(u"C"_s, u"GIFTS"_s, u"300"_s, {{field::Reserve, Pair(u"100"_s, 17, u" 500"_s)}}));
+    data.addRow(u"December"_s, Item(u"R"_s, u"HOLIDAYS"_s, Pair(u"100"_s, 30, u" 300"_s)));
     QDir().mkpath(ctx().archiveDir());
     for (const QString& old : {u"12021.acd"_s, u"12022.acd"_s})
         QFile(ctx().archivePath(old)).open(QIODevice::WriteOnly);
     ctx().clock.setToday(QDate(2027, 1, 8));
     ctx().backupPath = u"a:\\TIRELOU"_s;
+    ctx().scale.factor = 200;
 
     open(screen::MoisSuivant);
     EXPECT_EQ(current()->caption(), u"Following month"_s);
@@ -104,13 +108,62 @@ TEST_F(MoisSuivantTest, ClosesDecemberIntoTheNewYearFileAndSortsTheArchives) {
     const QList<Row> january = data.rows(u"January"_s);
     ASSERT_EQ(january.size(), 3);
     EXPECT_EQ(january[0].value(field::Prix), Pair(u"700"_s, 20, u"1400"_s));
-    EXPECT_EQ(january[0].value(field::Reste), u"1800"_s);
+    EXPECT_EQ(january[0].value(field::Reste), u"1575"_s); // 2500 less 700, the reserve's 125 and 100
     EXPECT_EQ(data.rows(table::Mois).value(0).value(field::Encour), u"1"_s);
     EXPECT_EQ(data.rows(table::Usager).value(0).value(field::NumCompte), u"12345"_s);
-    EXPECT_EQ(grid()->rowTexts().mid(0, 3),
-              (QStringList{u"January|"_s, u"TAKING|"_s, u"RENT  |700.00  €"_s}));
+    EXPECT_EQ(grid()->rowTexts(),
+              (QStringList{u"January|"_s, u"TAKING|"_s, u"RENT  |700.00  €"_s,
+                           u"Bringing up The Reserve|125.00 €"_s, u"Total amount of the Taking|825.00 €"_s,
+                           u"FORECASTING|"_s, u"HOLIDAYS  |100.00  €"_s,
+                           u"Total amount Of Forecasting|100.00 €"_s}));
+    // The month and the section titles are bold at the window's scale.
+    for (int row : {0, 1, 5}) {
+        const QFont title = grid()->item(row, 0)->font();
+        EXPECT_TRUE(title.bold()) << row;
+        EXPECT_NEAR(title.pointSizeF(), 2 * QApplication::font().pointSizeF(), 0.01) << row;
+    }
     EXPECT_TRUE(grid()->isVisible());
     EXPECT_TRUE(toolbar()->isButtonEnabled(2));
+    expectLeavesForLogin();
+}
+
+TEST_F(MoisSuivantTest, AYearChangedButNotReopenedAsksToLogInAgain) {
+    data.login(data.addAccount(u"12345"_s, 2026, u"SECRET"_s, 12), French);
+    data.addRow(u"Decembre"_s, Item(u"P"_s, u"LOYER"_s, Pair(u"700"_s, 30, u" 2100"_s)));
+    ctx().clock.setToday(QDate(2027, 1, 8));
+    // a stray folder where the engine looks for the new file's journal
+    ASSERT_TRUE(QDir().mkpath(data.path(u"123452027.acd-journal"_s)));
+
+    open(screen::MoisSuivant);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_EQ(messages()[0].text, u"L'année a été changée : reconnectez-vous pour continuer."_s);
+    EXPECT_EQ(label(u"Label2"_s), u"PATIENTEZ JE TRIE VOS ARCHIVES"_s);
+    EXPECT_EQ(SnapshotFolder(data.dir()).keys().filter(u".acd"_s),
+              (QStringList{u"123452027.acd"_s, u"Archives/123452026.acd"_s}));
+    EXPECT_EQ(grid()->rowTexts().mid(0, 3),
+              (QStringList{u"Janvier|"_s, u"PRELEVEMENT|"_s, u"LOYER  |700.00  €"_s}));
+    EXPECT_TRUE(toolbar()->isButtonEnabled(2));
+    expectLeavesForLogin();
+}
+
+TEST_F(MoisSuivantTest, AFailingMonthStepIsShownAndChangesNothing) {
+    data.login(data.addAccount(u"12345"_s, 2026, u"SECRET"_s, 3), French);
+    data.addRow(u"Mars"_s, Item(u"P"_s, u"AXA"_s, Pair(u"30"_s, 30, u" 90"_s), {{field::Reste, u"1000"_s}}));
+    data.addRow(u"Avril"_s, Item(u"C"_s, u"AVRIL 2025"_s, u"1"_s));
+    // April has lost a field: emptied first, it then refuses the carried row
+    ctx().accountDb.exec(u"ALTER TABLE Avril DROP COLUMN Poste"_s);
+    const FolderSnapshot before = SnapshotFolder(data.dir());
+
+    open(screen::MoisSuivant);
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(messages()[0].text.startsWith(u"L'opération n'a pas pu se faire, rien n'a été modifié :\n"_s))
+        << messages()[0].text.toStdString();
+    EXPECT_EQ(label(u"Label2"_s), u"RIEN N'A ÉTÉ MODIFIÉ"_s);
+    EXPECT_FALSE(grid()->isVisible());
+    EXPECT_FALSE(toolbar()->isButtonEnabled(2));
+    EXPECT_TRUE(toolbar()->isButtonEnabled(1));
+    EXPECT_EQ(SnapshotFolder(data.dir()), before);
+    EXPECT_EQ(data.rows(u"Avril"_s).value(0).value(field::Libelle), u"AVRIL 2025"_s);
     expectLeavesForLogin();
 }
 

@@ -2,6 +2,8 @@
 #include "closing/rollover.h"
 #include "data/numbers.h"
 
+#include <stdexcept>
+
 using namespace tirelou;
 using namespace tirelou::test;
 
@@ -69,6 +71,56 @@ TEST(CarryForward, AmountPairsAndReserveMoveOnByOneMonth) {
     r = AdvanceReserve({u"20"_s, Pair(u"40"_s, 17, u" 10"_s), date});
     EXPECT_EQ(r.amount, 60);
     EXPECT_EQ(r.texts, (std::array{QString(), QString(), date}));
+}
+
+TEST(CarryForward, DecimalDifferencesAreWrittenWithoutBinaryNoise) {
+    // 50.1 - 50 is not quite .1 in binary: written in full it takes 16 characters, whose
+    // last 15 read back as 1E14, and the item would never end.
+    const AdvancedPair debit = AdvancePair(Pair(u"50"_s, 20, u"50.1"_s));
+    EXPECT_EQ(debit.price, Pair(u"50"_s, 20, u".1"_s));
+    EXPECT_DOUBLE_EQ(PairSecond(debit.price), 0.1);
+    EXPECT_TRUE(AdvancePair(debit.price).ended());
+    const AdvancedPair forecast = AdvancePair(Pair(u"100"_s, 30, u" 100.1"_s));
+    EXPECT_EQ(forecast.price, Pair(u"100"_s, 20, u".1"_s));
+    EXPECT_DOUBLE_EQ(PairSecond(forecast.price), 0.1);
+
+    const QString date = u"01/02/2026"_s;
+    const AdvancedReserve reserve = AdvanceReserve({u"50"_s, Pair(u"300"_s, 17, u" 50.1"_s), date});
+    EXPECT_EQ(reserve.texts[1], Pair(u" 350"_s, 20, u" .1"_s));
+    EXPECT_DOUBLE_EQ(PairSecond(reserve.texts[1]), 0.1);
+    const AdvancedReserve complete = AdvanceReserve(reserve.texts);
+    EXPECT_EQ(complete.amount, 400);
+    EXPECT_EQ(complete.texts, (std::array{QString(), QString(), date}));
+    // the amount reserved is a sum: .1 + .2 is kept as .3
+    EXPECT_EQ(AdvanceReserve({u".2"_s, Pair(u".1"_s, 17, u" 1"_s), date}).amount, 0.3);
+    // a sum no text can hold stops the rollover
+    EXPECT_THROW(AdvanceReserve({u"1E308"_s, Pair(u"1E308"_s, 17, u" 5"_s), date}), std::range_error);
+}
+
+TEST_F(Rollover, ItemsLeftWithADecimalRemainderEndTheMonthAfter) {
+    add(u"Mars"_s, {Item(u"P"_s, u"AXA"_s, Pair(u"50"_s, 30, u" 100"_s),
+                         {{field::Reste, u"450.1"_s}, {field::Reserve, u"50"_s}}),
+                    Item(u"R"_s, u"VOYAGE"_s, Pair(u"50"_s, 30, u" 50.1"_s),
+                         {{field::Reserve, Pair(u"300"_s, 17, u" 50.1"_s)}}),
+                    Item(u"C"_s, u"COURSES"_s, u"5"_s, {{field::Reserve, u"01/03/2026"_s}})});
+    RollOver(ctx());
+    // 450.1 less the debit's 50, the reserve's 350 and the forecast's 50
+    EXPECT_EQ(
+        data.rows(u"Avril"_s),
+        (QList<Row>{
+            Item(u"P"_s, u"AXA"_s, Pair(u"50"_s, 20, u"50"_s),
+                 {{field::Reste, u".1"_s}, {field::MontPrecedent, u"450.1"_s}, {field::Reserve, u"50"_s}}),
+            Item(u"R"_s, u"VOYAGE"_s, Pair(u"50"_s, 20, u".1"_s),
+                 {{field::Reserve, Pair(u" 350"_s, 20, u" .1"_s)}}),
+            MonthRow({{field::Reserve, u"01/03/2026"_s}})}));
+
+    // The debit's remainder reaches exactly 0, the forecast and the reserve go past it.
+    RollOver(ctx());
+    EXPECT_EQ(data.rows(u"Mai"_s), (QList<Row>{MonthRow({{field::Reste, u"-499.9"_s},
+                                                         {field::MontPrecedent, u".1"_s},
+                                                         {field::Reserve, QString()}}),
+                                               MonthRow({{field::Reserve, QString()}}),
+                                               MonthRow({{field::Reserve, u"01/03/2026"_s}})}));
 }
 
 TEST_F(Rollover, CarriesRunningItemsAndLeavesEverythingElseBehind) {
@@ -319,7 +371,80 @@ TEST_F(YearChange, AStopAtAnyStepLeavesTheFilesAsTheyWere) {
               (QStringList{u"72027.acd"_s, u"Archives/72024.acd"_s, u"Archives/72026.acd"_s}));
 }
 
-TEST(Archives, PurgeDeletesYearsMoreThanFiveBackWhateverTheAccount) {
+TEST_F(YearChange, ANewFileThatCannotBeOpenedAgainStillCompletesTheChange) {
+    // a stray folder where the engine looks for the new file's journal
+    ASSERT_TRUE(QDir().mkpath(data.path(u"72027.acd-journal"_s)));
+    const RolloverResult r = RollOver(ctx());
+    EXPECT_EQ(r.outcome, RolloverResult::Outcome::NotReopened);
+    EXPECT_TRUE(r.changed());
+    EXPECT_FALSE(ctx().accountDb.isOpen());
+    EXPECT_EQ(ctx().accountFile, u"72027.acd"_s);
+    EXPECT_EQ(SnapshotFolder(data.dir()).keys().filter(u"7"_s),
+              (QStringList{u"72027.acd"_s, u"Archives/72026.acd"_s}));
+
+    ASSERT_TRUE(QDir(data.path(u"72027.acd-journal"_s)).removeRecursively());
+    OpenAccountDb(ctx());
+    EXPECT_EQ(encour(), u"1"_s);
+    EXPECT_EQ(data.rows(u"Janvier"_s).size(), 3);
+}
+
+TEST_F(YearChange, AnArchiveFolderThatCannotBeMadeStopsTheChange) {
+    QFile blocker(data.path(ArchiveFolderName));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const FolderSnapshot before = SnapshotFolder(data.dir());
+    EXPECT_THROW(RollOver(ctx()), FileError);
+    EXPECT_EQ(SnapshotFolder(data.dir()), before);
+    EXPECT_EQ(data.rows(u"Decembre"_s).size(), 3);
+}
+
+TEST(OlderYear, AFileOlderThanLastYearMovesIntoTodaysYearAndIsKeptInTheArchive) {
+    struct Case {
+        QString account;
+        int year;
+        QStringList archivedBefore;
+        QStringList filesAfter;
+        QStringList purged;
+    };
+    const Case cases[] = {
+        {u"7"_s, 2024, {}, {u"72026.acd"_s, u"Archives/72024.acd"_s}, {}},
+        // the closing year is itself older than the purge limit, and an older copy of it
+        // lies in the archive: the copy is replaced, never purged
+        {u"12345"_s,
+         2020,
+         {u"12019.acd"_s, u"123452020.acd"_s, u"12021.acd"_s},
+         {u"123452026.acd"_s, u"Archives/12021.acd"_s, u"Archives/123452020.acd"_s},
+         {u"12019.acd"_s}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.year);
+        TestData data;
+        const QString closing = data.addAccount(c.account, c.year, u"SECRET"_s, 12);
+        data.login(closing, French);
+        data.addRow(u"Decembre"_s,
+                    Item(u"P"_s, u"LOYER"_s, Pair(u"600"_s, 30, u" 1800"_s), {{field::Reste, u"900"_s}}));
+        QDir().mkpath(data.ctx().archiveDir());
+        for (const QString& name : c.archivedBefore) {
+            QFile f(data.ctx().archivePath(name));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("old");
+        }
+        const QByteArray closed = SnapshotFolder(data.dir()).value(closing);
+        data.ctx().clock.setToday(QDate(2026, 1, 8));
+
+        const RolloverResult r = RollOver(data.ctx());
+        ASSERT_EQ(r.outcome, RolloverResult::Outcome::Done);
+        EXPECT_EQ(r.newFile, c.filesAfter[0]);
+        EXPECT_EQ(r.archivedFile, closing);
+        EXPECT_EQ(r.purged, c.purged);
+        const FolderSnapshot after = SnapshotFolder(data.dir());
+        EXPECT_EQ(after.keys().filter(u".acd"_s), c.filesAfter);
+        EXPECT_EQ(after.value(u"Archives/"_s + closing), closed);
+        EXPECT_EQ(data.rows(u"Janvier"_s).value(0).value(field::Prix), Pair(u"600"_s, 20, u"1200"_s));
+    }
+}
+
+TEST(Archives, YearsMoreThanFiveBackAreOutdatedWhateverTheAccount) {
     EXPECT_EQ(PurgeLimit(QDate(2026, 3, 15)), 2021);
     TestData data;
     const QDir dir(data.ctx().archiveDir());
@@ -330,11 +455,9 @@ TEST(Archives, PurgeDeletesYearsMoreThanFiveBackWhateverTheAccount) {
         QFile f(dir.filePath(n));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-    EXPECT_EQ(PurgeArchives(dir.path(), 2021),
+    EXPECT_EQ(OutdatedArchives(dir.path(), 2021),
               (QStringList{u"12020.acd"_s, u"1abcd.acd"_s, u"9992019.acd"_s, u"compte.acd"_s}));
-    EXPECT_EQ(
-        dir.entryList(QDir::Files, QDir::Name),
-        (QStringList{u"12019.acd.prev"_s, u"12021.acd"_s, u"12025.acd"_s, u"3452024.acd"_s, u"notes.txt"_s}));
+    EXPECT_TRUE(OutdatedArchives(data.path(u"nowhere"_s), 2021).isEmpty());
 
     EXPECT_EQ(RemovableDiskDrive(u"b:\\sauve"_s), u"B:\\"_s);
     EXPECT_EQ(RemovableDiskDrive(u"C:\\Tirelou"_s), QString());
