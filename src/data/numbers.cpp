@@ -151,7 +151,7 @@ double NumberValue(QStringView text) {
 double Settle(double value) {
     if (!std::isfinite(value) || std::abs(value) >= 1e9)
         return value; // there the 15 digits written stop before any noise
-    const double settled = std::round(value * 1e10) / 1e10;
+    const double settled = std::round(value * 1e6) / 1e6;
     return settled == 0.0 ? 0.0 : settled; // never a negative zero
 }
 

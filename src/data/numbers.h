@@ -28,9 +28,10 @@ double NumberValue(QStringView text);
 double AmountValue(QStringView text);
 
 // Settles the result of adding or subtracting amounts typed in decimals: the binary noise
-// of a difference such as 50.1 - 50 (0.10000000000000142) is rounded off, at the tenth
-// decimal. Written out in full such noise would make a text longer than the 15 characters
-// each half of an amount pair is read from.
+// of a difference such as 50.1 - 50 (0.10000000000000142) is rounded off, at the sixth
+// decimal, which removes it for amounts up to a thousand million. Written out in full such
+// noise would make a text longer than the 15 characters each half of an amount pair is read
+// from.
 double Settle(double value);
 
 // Returns the amount, or throws std::range_error when it is beyond what can be kept (a sum

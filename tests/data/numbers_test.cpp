@@ -100,6 +100,8 @@ TEST(Settle, DifferencesOfDecimalAmountsLoseTheirBinaryNoise) {
     EXPECT_EQ(NumberText(Settle(100.1 - 100)), QStringLiteral(" .1"));
     EXPECT_EQ(NumberText(Settle(100 - 100.1)), QStringLiteral("-.1"));
     EXPECT_EQ(NumberText(Settle(0.1 + 0.2 - 0.3)), QStringLiteral(" 0"));
+    EXPECT_EQ(NumberText(Settle(1000000.2 - 1000000.1)), QStringLiteral(" .1"));
+    EXPECT_EQ(NumberText(Settle(987654321.25 - 987654321)), QStringLiteral(" .25"));
     EXPECT_EQ(Settle(12.345), 12.345);
     EXPECT_EQ(Settle(123456789012.5), 123456789012.5);
     // A settled half stays within the 15 characters it is read back from.
