@@ -20,8 +20,7 @@ QToolBar QToolButton:hover { background: #ffffff; border-color: #1f4e79; }
 QToolBar QToolButton:disabled { color: #9a9486; }
 QTableWidget { background: white; gridline-color: #d8d2c0; selection-background-color: #1f4e79; }
 QListWidget { background: white; selection-background-color: #1f4e79; }
-QListWidget::item { padding: 3px 10px; }
-QListWidget::item:hover { background: #e8f1f8; }
+
 QLineEdit { background: #fffef5; border: 2px solid #1f4e79; padding: 3px; }
 )");
 }

@@ -38,6 +38,7 @@ void InputField::keyPressEvent(QKeyEvent* event) {
 ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+    setSpacing(2);
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit itemChosen(row(item)); });
 }
 
@@ -59,7 +60,7 @@ QSize ListBox::sizeHint() const {
     const int width = std::max(widest + chrome, fontMetrics().averageCharWidth() * 32);
     // Tall enough for its items (a long list scrolls), never a tall empty box.
     const int rows = std::clamp(count(), 4, 16);
-    const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 6;
+    const int rowHeight = (count() > 0 ? sizeHintForRow(0) : fontMetrics().height() + 6) + 2 * spacing();
     return {width, rows * rowHeight + 2 * frameWidth() + 4};
 }
 
@@ -79,6 +80,15 @@ Grid::Grid(QWidget* parent) : QTableWidget(parent) {
     setWordWrap(false);
     setAlternatingRowColors(false);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+}
+
+void Grid::focusInEvent(QFocusEvent* event) {
+    const bool hadCurrent = currentIndex().isValid();
+    QTableWidget::focusInEvent(event);
+    // Given the focus by the keyboard or by a screen, the view makes its first cell current;
+    // here that cell is the heading, which must not look chosen.
+    if (!hadCurrent && event->reason() != Qt::MouseFocusReason)
+        selectionModel()->clearCurrentIndex();
 }
 
 void Grid::styleCell(int row, int column) {

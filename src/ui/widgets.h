@@ -70,6 +70,9 @@ public:
     // The cell text a test or a reader sees, row by row, cells separated by "|".
     QStringList rowTexts() const;
 
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+
 private:
     void styleCell(int row, int column);
 

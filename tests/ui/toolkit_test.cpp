@@ -145,6 +145,11 @@ TEST_F(ToolkitTest, GridAndListClicksGiveTheClickedCell) {
 
     ui::Grid* grid = essai()->grid;
     EXPECT_EQ(grid->rowTexts().first(), QStringLiteral("N°|BANQUE"));
+    // Focus given by a screen leaves no cell marked, the heading least of all.
+    grid->setCurrentIndex(QModelIndex());
+    essai()->field->setFocus();
+    grid->setFocus(Qt::OtherFocusReason);
+    EXPECT_FALSE(grid->currentIndex().isValid());
     grid->setAlignment(1, 1, Qt::AlignRight);
     EXPECT_TRUE(grid->item(1, 1)->textAlignment() & Qt::AlignRight);
     EXPECT_EQ(grid->addRow(), 4);
