@@ -23,23 +23,21 @@ inline QString Pair(const QString& first, int blanks, const QString& second) {
     return first + QString(blanks, QLatin1Char(' ')) + second;
 }
 
-// A month row; every field not given holds "0".
-inline Row MonthRow(Fields given) {
-    Row r;
-    for (const QString& f : MonthFields())
-        r.insert(f, u"0"_s);
-    for (const auto& [k, v] : given)
-        r.insert(k, v);
-    return r;
-}
-
 inline Row With(Row row, Fields more) {
     for (const auto& [k, v] : more)
         row.insert(k, v);
     return row;
 }
 
-// Kinds: "P" direct debit, "R" forecast, "C" card payment.
+// A month row; every field not given holds "0".
+inline Row MonthRow(Fields given) {
+    Row r;
+    for (const QString& f : MonthFields())
+        r.insert(f, u"0"_s);
+    return With(r, given);
+}
+
+// Kinds: "P" direct debit, "R" forecast, anything else a payment.
 inline Row Item(const QString& kind, const QString& label, const QString& price, Fields more = {}) {
     const QString number = kind == u"P"_s ? u"PRELEVEMENT"_s : kind == u"R"_s ? u"PREVISION"_s : u"CARTE"_s;
     return With(MonthRow({{field::Rubriques, u"MAISON"_s},
@@ -57,6 +55,9 @@ inline Row Item(const QString& kind, const QString& label, const QString& price,
 using FolderSnapshot = QMap<QString, QByteArray>;
 
 inline FolderSnapshot SnapshotFolder(const QString& dataDir) {
+    QStringList tables{table::Usager, table::Mois, table::Rubriques, table::Rubriqueseng};
+    for (std::size_t m = 0; m < 12; ++m)
+        tables << FrenchMonthTables()[m] << EnglishMonthTables()[m];
     FolderSnapshot out;
     for (const QString& sub : {QString(), ArchiveFolderName}) {
         const QDir dir(QDir(dataDir).filePath(sub));
@@ -65,9 +66,6 @@ inline FolderSnapshot SnapshotFolder(const QString& dataDir) {
             try {
                 Database db;
                 db.open(dir.filePath(name));
-                QStringList tables{table::Usager, table::Mois, table::Rubriques, table::Rubriqueseng};
-                for (std::size_t m = 0; m < 12; ++m)
-                    tables << FrenchMonthTables()[m] << EnglishMonthTables()[m];
                 for (const QString& t : tables) {
                     RecordSet rs;
                     rs.open(db, t);
