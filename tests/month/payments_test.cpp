@@ -88,7 +88,8 @@ TEST_F(PaymentsTest, PaymentLowersTheRemainderAndTheReserveCoversAShortfall) {
         {u"100"_s, Res(u"80"_s, u" 0"_s), u"180"_s, u"0"_s, Res(u"0"_s, u" 0"_s)},
         // Too small: emptied, what it held owed to it again, the remainder stays negative.
         {u"100"_s, Res(u"20"_s, u" 40"_s), u"150"_s, u"-30"_s, Res(u"0"_s, u" 60"_s)},
-        {u"100"_s, Res(u"0"_s, u" 40"_s), u"150"_s, u"-50"_s, Res(u"0"_s, u" 40"_s)},
+        {u"100"_s, u"0,0"_s + QString(20, u' ') + u"40"_s, u"150"_s, u"-50"_s,
+         u"0,0"_s + QString(20, u' ') + u"40"_s},
         {u"-20"_s, Res(u"0"_s, u" 70"_s), u"5"_s, u"-25"_s, Res(u"0"_s, u" 70"_s)},
         {u"100"_s, Res(u".5"_s, u" 0"_s), u"100,25"_s, u"0"_s, Res(u".25"_s, u" 0"_s)},
         // Decimals settled: no binary noise in what is kept, drawn or owed again.
@@ -108,7 +109,7 @@ TEST_F(PaymentsTest, PaymentLowersTheRemainderAndTheReserveCoversAShortfall) {
     }
 }
 
-TEST_F(PaymentsTest, PaymentFieldsAndFreeRowReuse) {
+TEST_F(PaymentsTest, PaymentsTakeFreeRowsAndAnErasureFreesTheFirstOfItsLabel) {
     seed(u"100"_s, u"0"_s);
     EXPECT_EQ(pay(u"MAISON"_s, u"l'eau, le gaz"_s, u"1234567"_s, u" 30 "_s).row, 0);
     EXPECT_EQ(pay(u"ENERGIE"_s, u"edf"_s, u"carte"_s, u"12,50"_s).row, 1);
@@ -120,9 +121,14 @@ TEST_F(PaymentsTest, PaymentFieldsAndFreeRowReuse) {
                                                  "0|0|0|0|0|0|0|0|0|0|0",
                                                  "LOISIRS|CINE|CARTE BLEUE|ABC|15/03/2026|X|0|0|0|0|0"}));
 
-    // Found again by a label holding a quote and a comma; its row is the next one taken.
-    ASSERT_TRUE(ErasePayment(data.ctx(), u"MAISON"_s, u"L'EAU, LE GAZ"_s, u"30"_s));
-    EXPECT_EQ(reste(), u"87.5"_s);
+    // Found again by a label holding a quote and a comma. The second payment of that label
+    // was chosen: the first one is freed, the chosen amount given back, and the freed row is
+    // the next one taken.
+    EXPECT_EQ(pay(u"MAISON"_s, u"l'eau, le gaz"_s, u"2"_s, u"20"_s).row, 2);
+    ASSERT_TRUE(ErasePayment(data.ctx(), u"MAISON"_s, u"L'EAU, LE GAZ"_s, u"20"_s));
+    EXPECT_EQ(lines().at(0), "0|0|0|0|0|0|0|0|57.5|0|0");
+    EXPECT_EQ(lines().at(2), "MAISON|L'EAU, LE GAZ|2|20|15/03/2026|X|0|0|0|0|0");
+    EXPECT_FALSE(ErasePayment(data.ctx(), u"ENERGIE"_s, u"L'EAU, LE GAZ"_s, u"20"_s));
     EXPECT_EQ(pay(u"SANTE"_s, u"pharma"_s, u"9"_s, u"7.5"_s).row, 0);
     EXPECT_EQ(rows().size(), 4);
 }
@@ -166,28 +172,16 @@ TEST_F(PaymentsTest, ModifiedAmountMovesTheRemainder) {
         EXPECT_EQ(reste(), remainder);
         EXPECT_EQ(reserve(), reserveText);
     }
-    EXPECT_EQ(rows().at(0).value(field::Prix), u"115.5"_s);
-    EXPECT_EQ(rows().at(0).value(field::Date), u"16/03/2026"_s);
-
+    const std::string changed = "MAISON|LOYER|1|115.5|16/03/2026|X|0|0|-5.5|0|0";
+    EXPECT_EQ(lines().front(), changed);
+    // A zero amount, an empty number or a label no payment holds saves nothing.
     EXPECT_FALSE(change(u"LOYER"_s, u"0"_s, u"1"_s, u"LOYER"_s, QString()));
     EXPECT_FALSE(change(u"LOYER"_s, u"20"_s, u" "_s, u"LOYER"_s, QString()));
     EXPECT_FALSE(change(u"EAU"_s, u"20"_s, u"1"_s, u"LOYER"_s, QString()));
-    EXPECT_EQ(rows().at(0).value(field::Prix), u"115.5"_s);
+    EXPECT_EQ(lines().front(), changed);
     // The kind stays what it was; the label and the date are written as typed, even emptied.
     ASSERT_TRUE(change(u"LOYER"_s, u"115.5"_s, u"carte"_s, u" "_s, QString()));
     EXPECT_EQ(lines().front(), "MAISON||CARTE|115.5||X|0|0|-5.5|0|0");
-}
-
-TEST_F(PaymentsTest, ErasureFreesTheFirstPaymentOfTheLabelAndGivesBackTheChosenAmount) {
-    seed(u"100"_s, u"0"_s, 4);
-    pay(u"MAISON"_s, u"eau"_s, u"1"_s, u"10"_s);
-    pay(u"MAISON"_s, u"eau"_s, u"2"_s, u"20"_s);
-    ASSERT_TRUE(ErasePayment(data.ctx(), u"MAISON"_s, u"EAU"_s, u"20"_s));
-    EXPECT_EQ(lines(),
-              (std::vector<std::string>{"0|0|0|0|0|0|0|0|90|0|0", "MAISON|EAU|2|20|15/03/2026|X|0|0|0|0|0",
-                                        "0|0|0|0|0|0|0|0|0|0|0", "0|0|0|0|0|0|0|0|0|0|0"}));
-    EXPECT_FALSE(ErasePayment(data.ctx(), u"ENERGIE"_s, u"EAU"_s, u"20"_s));
-    EXPECT_EQ(reste(), u"90"_s);
 }
 
 TEST_F(PaymentsTest, DirectDebitsAreNeverTakenForPayments) {

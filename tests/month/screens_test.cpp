@@ -1,5 +1,6 @@
 #include "data/handover.h"
 #include "data/schema.h"
+#include "month/overview.h"
 #include "support/guitest.h"
 #include "ui/screennames.h"
 
@@ -131,8 +132,15 @@ TEST_F(MonthScreens, AMonthOfPaymentsDepositsAndCorrections) {
     click(4);
     typeDeposit(u"salaire"_s, u"1500,25"_s);
     EXPECT_EQ(label(u"Label3"_s), u"1 489.75 €"_s);
+    // Refaire writes nothing and offers the label again.
+    retype(u"Text1"_s, u"prime"_s);
+    Enter(field(u"Text2"_s), u"12,5"_s);
+    EXPECT_EQ(label(u"Echo1"_s), u"12.50  €"_s);
+    click(2);
     typeDeposit(QString(), u"-40"_s); // the label offered, a withdrawal
-    click(3);
+    PressEnter(field(u"Text1"_s));
+    Enter(field(u"Text2"_s), u" "_s); // an empty amount gives up
+    ASSERT_EQ(currentName(), screen::MoisEnCours);
 
     click(7);
     choosePayment(4, 1);
@@ -244,12 +252,11 @@ TEST_F(MonthScreens, PaymentEntryGoesOneFieldAtATimeAndRedoKeepsTheFields) {
     EXPECT_EQ(label(u"Echo0"_s), QString());
     EXPECT_FALSE(toolbar()->isButtonVisible(1));
     EXPECT_EQ(data.rows(Mars).at(0).value(field::Rubriques), u"0"_s);
-    QStringList kept;
-    for (const QString& n : {u"Text1"_s, u"Text2"_s, u"Text3"_s}) {
-        kept << field(n)->text();
-        retype(n, n == u"Text3"_s ? u"12,5"_s : QString());
-    }
-    EXPECT_EQ(kept, QStringList({u"VESTE"_s, u"CARTE"_s, u"1234.5"_s}));
+    ASSERT_EQ(QStringList({field(u"Text1"_s)->text(), field(u"Text2"_s)->text(), field(u"Text3"_s)->text()}),
+              QStringList({u"VESTE"_s, u"CARTE"_s, u"1234.5"_s}));
+    PressEnter(field(u"Text1"_s));
+    PressEnter(field(u"Text2"_s));
+    retype(u"Text3"_s, u"12,5"_s);
     PressEnter(field(u"Text4"_s));
     click(1);
     EXPECT_EQ(lines().at(0), "HABILLEMENT|VESTE|CARTE|12.5|15/03/2026|C|0|0|87.5|80|25");
@@ -261,33 +268,13 @@ TEST_F(MonthScreens, PaymentEntryGoesOneFieldAtATimeAndRedoKeepsTheFields) {
     EXPECT_EQ(data.rows(Mars).at(1).value(field::Rubriques), u"0"_s);
 }
 
-TEST_F(MonthScreens, DepositScreenRedoWritesNothingAndAnEmptyAmountGivesUp) {
-    seed();
-    open(screen::BanqueUn);
-    EXPECT_EQ(field(u"Text1"_s)->text(), u"DEPOS"_s);
-    retype(u"Text1"_s, u"prime"_s);
-    Enter(field(u"Text2"_s), u"12,5"_s);
-    EXPECT_EQ(label(u"Echo1"_s), u"12.50  €"_s);
-    click(2);
-    EXPECT_EQ(field(u"Text1"_s)->text(), u"DEPOS"_s);
-    EXPECT_EQ(data.rows(Mars).at(0).value(field::Depot), u"0"_s);
-
-    PressEnter(field(u"Text1"_s));
-    Enter(field(u"Text2"_s), u" "_s);
-    EXPECT_EQ(currentName(), screen::MoisEnCours);
-    EXPECT_EQ(data.rows(Mars).at(0).value(field::Reste), u"100"_s);
-
-    data.setLanguage(English);
-    open(screen::BanqueUn);
-    EXPECT_EQ(field(u"Text1"_s)->text(), u"DEPOSIT"_s);
-}
-
 TEST_F(MonthScreens, HubShowsTheMonthInTheLanguageReadFirst) {
     data.addRow(Mars, {{field::Reste, u"-1234,5"_s}});
     open(screen::MoisEnCours);
     EXPECT_EQ(current()->caption(), u"Mois En Cours"_s);
     EXPECT_EQ(label(u"Label2"_s), u"1   -1 234.50 €"_s);
     EXPECT_EQ(label(u"Label3"_s), u"Mars"_s);
+    EXPECT_EQ(label(u"Label4"_s), HubDateLine({2026, 3, 15}, true));
     click(11);
     ASSERT_EQ(messages().size(), 1);
     EXPECT_EQ(messages().at(0).text, u"-8097.79"_s);
@@ -298,6 +285,9 @@ TEST_F(MonthScreens, HubShowsTheMonthInTheLanguageReadFirst) {
     EXPECT_EQ(current()->caption(), u"Month in progress"_s);
     EXPECT_EQ(label(u"Label2"_s), u"1   0.00 €"_s); // the English March is empty
     EXPECT_EQ(label(u"Label3"_s), u"March"_s);
+    click(4);
+    EXPECT_EQ(field(u"Text1"_s)->text(), u"DEPOSIT"_s);
+    click(3);
     // A payment typed in English goes to the English month, its date month first.
     click(5);
     EXPECT_EQ(current()->caption(), u"Record Payment"_s);
