@@ -1,5 +1,6 @@
 #include "data/handover.h"
 #include "data/schema.h"
+#include "month/overview.h"
 #include "support/guitest.h"
 #include "ui/screennames.h"
 
@@ -9,11 +10,11 @@
 
 using namespace tirelou;
 using namespace tirelou::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Mars = QStringLiteral("Mars");
-const QString Blanks15(15, QLatin1Char(' '));
+const QString Mars = u"Mars"_s;
 
 // Stands for the screens of other parts of the program that the month screens open.
 class Elsewhere : public ui::ScreenBase {
@@ -22,8 +23,7 @@ public:
     void load() override {}
 };
 
-// Account 1 in March 2026, on the 15th: remainder 100, a reserve of 50 with 200 still to
-// build up, three rows in all.
+// Account 1 in March 2026, on the 15th.
 class MonthScreens : public GuiTest {
 protected:
     MonthScreens() {
@@ -31,16 +31,16 @@ protected:
              {screen::CompteEncours, screen::Theme, screen::LireRubriques, screen::Prevision,
               screen::Mouvement, screen::Sauvegarde, screen::Reserve, screen::MenuTirelou})
             registry.add<Elsewhere>(name);
-        data.login(data.addAccount(QStringLiteral("1"), 2026, QStringLiteral("SECRET"), 3), French);
-        data.ctx().clock.setToday(QDate(2026, 3, 15));
+        data.login(data.addAccount(u"1"_s, 2026, u"SECRET"_s, 3), French);
+        data.ctx().clock.setToday({2026, 3, 15});
     }
 
+    // Remainder 100, a reserve of 50 with 200 still to build up, three rows in all.
     void seed() {
-        data.addRow(Mars, {{field::Reste, QStringLiteral("100")},
-                           {field::MontPrecedent, QStringLiteral("80")},
-                           {field::Reserve, QStringLiteral("25")}});
-        data.addRow(Mars, {{field::Reserve, QStringLiteral("50") + Blanks15 + QStringLiteral(" 200")}});
-        data.addRow(Mars, {{field::Reserve, QStringLiteral("01/03/2026")}});
+        data.addRow(Mars,
+                    {{field::Reste, u"100"_s}, {field::MontPrecedent, u"80"_s}, {field::Reserve, u"25"_s}});
+        data.addRow(Mars, {{field::Reserve, u"50"_s + QString(15, u' ') + u" 200"_s}});
+        data.addRow(Mars, {{field::Reserve, u"01/03/2026"_s}});
     }
 
     QString label(const QString& name) const {
@@ -52,16 +52,19 @@ protected:
         return w && w->isVisible();
     }
     ui::InputField* field(const QString& name) const { return child<ui::InputField>(name); }
-    ui::ListBox* list() const { return child<ui::ListBox>(QStringLiteral("List1")); }
-    ui::Grid* grid() const { return child<ui::Grid>(QStringLiteral("Grid1")); }
+    ui::ListBox* list() const { return child<ui::ListBox>(u"List1"_s); }
+    ui::Grid* grid() const { return child<ui::Grid>(u"Grid1"_s); }
     void click(int button) {
         clickToolbar(button);
         settle(0);
     }
-    // Replaces what a field holds, as a user selecting its text and typing over it.
+    // Replaces what a field holds, as a user selecting its text and typing over it; an empty
+    // text keeps what is offered.
     void retype(const QString& name, const QString& text) {
         ui::InputField* f = field(name);
         ASSERT_NE(f, nullptr);
+        if (text.isEmpty())
+            return PressEnter(f);
         f->clear();
         Enter(f, text);
     }
@@ -71,371 +74,232 @@ protected:
                      const QString& date = QString()) {
         ASSERT_EQ(currentName(), screen::EnregisUn);
         ClickListItem(list(), category);
-        Enter(field(QStringLiteral("Text1")), text);
-        Enter(field(QStringLiteral("Text2")), number);
-        Enter(field(QStringLiteral("Text3")), amount);
-        if (date.isEmpty())
-            PressEnter(field(QStringLiteral("Text4")));
-        else
-            retype(QStringLiteral("Text4"), date);
+        Enter(field(u"Text1"_s), text);
+        Enter(field(u"Text2"_s), number);
+        Enter(field(u"Text3"_s), amount);
+        retype(u"Text4"_s, date);
         click(1);
     }
     void typeDeposit(const QString& text, const QString& amount) {
         ASSERT_EQ(currentName(), screen::BanqueUn);
-        if (text.isEmpty())
-            PressEnter(field(QStringLiteral("Text1")));
-        else
-            retype(QStringLiteral("Text1"), text);
-        Enter(field(QStringLiteral("Text2")), amount);
+        retype(u"Text1"_s, text);
+        Enter(field(u"Text2"_s), amount);
         click(1);
     }
-    // Clicks the payment at `line` of the category's grid.
     void choosePayment(int category, int line) {
         ASSERT_EQ(currentName(), screen::ModifCheque);
         ClickListItem(list(), category);
-        ASSERT_TRUE(shown(QStringLiteral("Grid1")));
+        ASSERT_TRUE(shown(u"Grid1"_s));
         ClickGridCell(grid(), line, 0);
     }
+    // Answers the correction screen's questions in turn: choice, label, amount, number, date.
+    void answer(const QStringList& texts) {
+        for (int i = 0; i < texts.size(); ++i)
+            retype(u"Text"_s + QString::number(i + 1), texts[i]);
+    }
 
-    static Row MonthRow(const QStringList& entry, const QString& depot, const QString& montant,
-                        const QString& reste, const QString& previous, const QString& reserve) {
-        Row r;
-        for (int i = 0; i < 6; ++i)
-            r.insert(EntryFields()[i], entry[i]);
-        r.insert(field::Depot, depot);
-        r.insert(field::Montant, montant);
-        r.insert(field::Reste, reste);
-        r.insert(field::MontPrecedent, previous);
-        r.insert(field::Reserve, reserve);
-        return r;
+    // Each row's fields in table order, "|" between them: Rubriques|Libelle|NumCheque|Prix|
+    // Date|Poste|Depot|Montant|Reste|MontPrecedent|Reserve.
+    std::vector<std::string> lines(const QString& table = Mars) const {
+        std::vector<std::string> out;
+        for (const Row& row : data.rows(table)) {
+            QStringList values;
+            for (const QString& f : MonthFields())
+                values << row.value(f);
+            out.push_back(values.join(u'|').toStdString());
+        }
+        return out;
     }
 };
 
 TEST_F(MonthScreens, AMonthOfPaymentsDepositsAndCorrections) {
     seed();
     open(screen::MoisEnCours);
-    EXPECT_EQ(label(QStringLiteral("Label2")), QStringLiteral("1   100.00 €"));
+    EXPECT_EQ(label(u"Label2"_s), u"1   100.00 €"_s);
 
     click(5);
-    // A label holding a quote and a comma, an amount with a decimal comma, today's date.
-    typePayment(4, QStringLiteral("loyer d'avril, acompte"), QStringLiteral("1234567"),
-                QStringLiteral("60,50"));
-    EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("39.50 €"));
-    EXPECT_TRUE(shown(QStringLiteral("List1")));
-    // The remainder falls below zero: the reserve covers it.
-    typePayment(1, QStringLiteral("edf"), QStringLiteral("carte"), QStringLiteral("80"),
-                QStringLiteral("16/03/2026"));
-    EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("0.00 €"));
-    // The last row is never taken: this one gets a row of its own; the reserve runs out.
-    typePayment(5, QStringLiteral("cinema"), QStringLiteral("1235"), QStringLiteral("20"));
-    EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("-10.50 €"));
+    typePayment(4, u"loyer d'avril, acompte"_s, u"1234567"_s, u"60,50"_s);
+    EXPECT_EQ(label(u"Label3"_s), u"39.50 €"_s);
+    EXPECT_TRUE(shown(u"List1"_s));
+    typePayment(1, u"edf"_s, u"carte"_s, u"80"_s, u"16/03/2026"_s); // the reserve covers
+    EXPECT_EQ(label(u"Label3"_s), u"0.00 €"_s);
+    typePayment(5, u"cinema"_s, u"1235"_s, u"20"_s); // past the last row; the reserve runs out
+    EXPECT_EQ(label(u"Label3"_s), u"-10.50 €"_s);
 
     click(4);
     ASSERT_EQ(currentName(), screen::MoisEnCours);
-    EXPECT_EQ(label(QStringLiteral("Label2")), QStringLiteral("1   -10.50 €"));
+    EXPECT_EQ(label(u"Label2"_s), u"1   -10.50 €"_s);
     click(4);
-    typeDeposit(QStringLiteral("salaire"), QStringLiteral("1500,25"));
-    EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("1 489.75 €"));
-    typeDeposit(QString(), QStringLiteral("-40")); // the label offered, a withdrawal
-    click(3);
+    typeDeposit(u"salaire"_s, u"1500,25"_s);
+    EXPECT_EQ(label(u"Label3"_s), u"1 489.75 €"_s);
+    // Refaire writes nothing and offers the label again.
+    retype(u"Text1"_s, u"prime"_s);
+    Enter(field(u"Text2"_s), u"12,5"_s);
+    EXPECT_EQ(label(u"Echo1"_s), u"12.50  €"_s);
+    click(2);
+    typeDeposit(QString(), u"-40"_s); // the label offered, a withdrawal
+    PressEnter(field(u"Text1"_s));
+    Enter(field(u"Text2"_s), u" "_s); // an empty amount gives up
+    ASSERT_EQ(currentName(), screen::MoisEnCours);
 
     click(7);
     choosePayment(4, 1);
-    Enter(field(QStringLiteral("Text1")), QString()); // "M" is offered
-    retype(QStringLiteral("Text2"), QStringLiteral("loyer d'avril, solde"));
-    retype(QStringLiteral("Text3"), QStringLiteral("75"));
-    PressEnter(field(QStringLiteral("Text4")));
-    PressEnter(field(QStringLiteral("Text5")));
+    answer({QString(), u"loyer d'avril, solde"_s, u"75"_s, QString(), QString()});
     click(1);
-    // The corrected payment is found again by its new label, and erased.
+    // Found again by its new label, and erased.
     choosePayment(4, 1);
-    EXPECT_EQ(grid()->rowTexts().value(0), QStringLiteral("Intitulé|N°|Montant"));
-    retype(QStringLiteral("Text1"), QStringLiteral("e"));
-    EXPECT_TRUE(shown(QStringLiteral("List1")));
+    retype(u"Text1"_s, u"e"_s);
+    EXPECT_TRUE(shown(u"List1"_s));
     click(3);
-    EXPECT_EQ(label(QStringLiteral("Label2")), QStringLiteral("1   1 510.25 €"));
+    EXPECT_EQ(label(u"Label2"_s), u"1   1 510.25 €"_s);
 
-    // The erased payment's row is the first free one again.
     click(5);
-    typePayment(9, QStringLiteral("pharmacie"), QStringLiteral("carte"), QStringLiteral("3,5"));
+    typePayment(9, u"pharmacie"_s, u"carte"_s, u"3,5"_s); // into the erased payment's row
 
-    const QString reserveLeft = QStringLiteral("0") + Blanks15 + QStringLiteral(" 209.5");
-    const QList<Row> expected{
-        MonthRow({"SANTE", "PHARMACIE", "CARTE", "3.5", "15/03/2026", "C"}, "SALAIRE", "1500.25", "1506.75",
-                 "80", "25"),
-        MonthRow({"ENERGIE", "EDF", "CARTE", "80", "16/03/2026", "C"}, "DEPOS", "-40", "0", "0", reserveLeft),
-        MonthRow({"0", "0", "0", "0", "0", "0"}, "0", "0", "0", "0", "01/03/2026"),
-        MonthRow({"LOISIRS", "CINEMA", "1235", "20", "15/03/2026", "X"}, "0", "0", "0", "0", "0"),
-    };
-    const QList<Row> actual = data.rows(Mars);
-    ASSERT_EQ(actual.size(), expected.size());
-    for (int i = 0; i < expected.size(); ++i)
-        for (const QString& f : MonthFields())
-            EXPECT_EQ(actual[i].value(f), expected[i].value(f)) << "row " << i << " " << f.toStdString();
+    EXPECT_EQ(lines(),
+              (std::vector<std::string>{
+                  "SANTE|PHARMACIE|CARTE|3.5|15/03/2026|C|SALAIRE|1500.25|1506.75|80|25",
+                  "ENERGIE|EDF|CARTE|80|16/03/2026|C|DEPOS|-40|0|0|0" + std::string(15, ' ') + " 209.5",
+                  "0|0|0|0|0|0|0|0|0|0|01/03/2026",
+                  "LOISIRS|CINEMA|1235|20|15/03/2026|X|0|0|0|0|0",
+              }));
     EXPECT_TRUE(messages().isEmpty());
 }
 
-TEST_F(MonthScreens, ModificationChoicesAndWhatIsListed) {
+TEST_F(MonthScreens, CorrectionScreenOffersTheClickedPaymentAndGivesBackItsAmount) {
     seed();
-    data.addRow(Mars, {{field::Rubriques, QStringLiteral("ENERGIE")},
-                       {field::Libelle, QStringLiteral("EDF")},
-                       {field::NumCheque, QStringLiteral("PRELEVEMENT")},
-                       {field::Prix, QStringLiteral("40                    120")},
-                       {field::Poste, QStringLiteral("P")}});
+    data.addRow(Mars, {{field::Rubriques, u"ENERGIE"_s},
+                       {field::Libelle, u"EDF"_s},
+                       {field::NumCheque, u"PRELEVEMENT"_s},
+                       {field::Prix, u"40                    120"_s},
+                       {field::Poste, u"P"_s}});
     open(screen::EnregisUn);
-    typePayment(4, QStringLiteral("eau"), QStringLiteral("11"), QStringLiteral("10"));
-    typePayment(4, QStringLiteral("eau"), QStringLiteral("12"), QStringLiteral("20"));
+    typePayment(4, u"eau"_s, u"11"_s, u"10"_s);
+    typePayment(4, u"eau"_s, u"12"_s, u"20"_s);
     open(screen::ModifCheque);
-    EXPECT_EQ(list()->count(), 10);
 
     // A category holding only a direct debit has nothing to offer.
     ClickListItem(list(), 1);
-    EXPECT_TRUE(shown(QStringLiteral("List1")));
-    EXPECT_FALSE(shown(QStringLiteral("Grid1")));
+    EXPECT_TRUE(shown(u"List1"_s));
+    EXPECT_FALSE(shown(u"Grid1"_s));
 
     ClickListItem(list(), 4);
-    EXPECT_EQ(label(QStringLiteral("Label4")), QStringLiteral("70.00  € "));
+    EXPECT_EQ(label(u"Label4"_s), u"70.00  € "_s);
     EXPECT_EQ(grid()->rowTexts(),
-              QStringList({QStringLiteral("Intitulé|N°|Montant"), QStringLiteral("EAU|1|10.00 € "),
-                           QStringLiteral("EAU|2|20.00 € ")}));
+              QStringList({u"Intitulé|N°|Montant"_s, u"EAU|1|10.00 € "_s, u"EAU|2|20.00 € "_s}));
     ClickGridCell(grid(), 0, 1); // the heading
-    EXPECT_TRUE(shown(QStringLiteral("Grid1")));
-
+    EXPECT_TRUE(shown(u"Grid1"_s));
     ClickGridCell(grid(), 2, 0);
-    EXPECT_EQ(label(QStringLiteral("Label5")), QStringLiteral("Modification Effacement Fin >>----------->"));
-    EXPECT_EQ(label(QStringLiteral("Label6")), QStringLiteral("M / E / F"));
-    retype(QStringLiteral("Text1"), QStringLiteral("f"));
-    EXPECT_TRUE(shown(QStringLiteral("List1")));
+    retype(u"Text1"_s, u"f"_s);
+    EXPECT_TRUE(shown(u"List1"_s));
 
     // An unknown answer leaves only the way out.
     choosePayment(4, 2);
-    retype(QStringLiteral("Text1"), QStringLiteral("x"));
-    for (const char* name : {"Text1", "Text2", "List1", "Grid1"})
-        EXPECT_FALSE(shown(QString::fromLatin1(name))) << name;
+    retype(u"Text1"_s, u"x"_s);
+    for (const QString& name : {u"Text1"_s, u"Text2"_s, u"List1"_s, u"Grid1"_s})
+        EXPECT_FALSE(shown(name)) << name.toStdString();
     EXPECT_FALSE(toolbar()->isButtonVisible(1));
-    EXPECT_FALSE(toolbar()->isButtonVisible(2));
     click(3);
     ASSERT_EQ(currentName(), screen::MoisEnCours);
 
-    // The second payment of the same label is clicked: the first one is the one changed.
+    // The clicked payment is offered field by field; Reprendre goes back with nothing saved.
     click(7);
     choosePayment(4, 2);
-    PressEnter(field(QStringLiteral("Text1")));
-    PressEnter(field(QStringLiteral("Text2")));
-    retype(QStringLiteral("Text3"), QStringLiteral("0")); // an amount of 0 saves nothing
-    PressEnter(field(QStringLiteral("Text4")));
-    PressEnter(field(QStringLiteral("Text5")));
-    click(1);
-    EXPECT_EQ(data.rows(Mars).at(0).value(field::Prix), QStringLiteral("10"));
-    choosePayment(4, 2);
-    PressEnter(field(QStringLiteral("Text1")));
-    PressEnter(field(QStringLiteral("Text2")));
-    retype(QStringLiteral("Text3"), QStringLiteral("15"));
-    PressEnter(field(QStringLiteral("Text4")));
-    PressEnter(field(QStringLiteral("Text5")));
-    click(2); // back to the grid: nothing saved
-    EXPECT_TRUE(shown(QStringLiteral("Grid1")));
+    retype(u"Text1"_s, u"modif"_s); // only the first letter counts
+    QStringList offered;
+    for (const QString& name : {u"Text2"_s, u"Text3"_s, u"Text4"_s, u"Text5"_s}) {
+        offered << field(name)->text();
+        PressEnter(field(name));
+    }
+    EXPECT_EQ(offered, QStringList({u"EAU"_s, u"20"_s, u"12"_s, u"15/03/2026"_s}));
+    click(2);
+    EXPECT_TRUE(shown(u"Grid1"_s));
+    EXPECT_EQ(lines().at(0).substr(0, 17), "MAISON|EAU|11|10|");
+    // The first payment of its label is the one changed.
     ClickGridCell(grid(), 2, 0);
-    retype(QStringLiteral("Text1"), QStringLiteral("modif")); // only the first letter counts
-    EXPECT_EQ(field(QStringLiteral("Text2"))->text(), QStringLiteral("EAU"));
-    PressEnter(field(QStringLiteral("Text2")));
-    EXPECT_EQ(field(QStringLiteral("Text3"))->text(), QStringLiteral("20"));
-    retype(QStringLiteral("Text3"), QStringLiteral("15"));
-    EXPECT_EQ(field(QStringLiteral("Text4"))->text(), QStringLiteral("12"));
-    retype(QStringLiteral("Text4"), QStringLiteral("carte"));
-    EXPECT_EQ(field(QStringLiteral("Text5"))->text(), QStringLiteral("15/03/2026"));
-    retype(QStringLiteral("Text5"), QStringLiteral("14/03/2026"));
+    answer({QString(), QString(), u"15"_s, u"carte"_s, u"14/03/2026"_s});
     click(1);
-    const QList<Row> rows = data.rows(Mars);
-    EXPECT_EQ(rows.at(0).value(field::Prix), QStringLiteral("15"));
-    EXPECT_EQ(rows.at(0).value(field::NumCheque), QStringLiteral("CARTE"));
-    EXPECT_EQ(rows.at(0).value(field::Poste), QStringLiteral("X")); // the kind stays
-    EXPECT_EQ(rows.at(0).value(field::Date), QStringLiteral("14/03/2026"));
-    EXPECT_EQ(rows.at(1).value(field::Prix), QStringLiteral("20"));
-    EXPECT_EQ(rows.at(0).value(field::Reste), QStringLiteral("65"));
-    EXPECT_EQ(rows.at(3).value(field::Prix), QStringLiteral("40                    120"));
-}
+    EXPECT_EQ(lines().at(0), "MAISON|EAU|CARTE|15|14/03/2026|X|0|0|65|80|25");
 
-TEST_F(MonthScreens, ErasingGivesBackTheChosenPaymentsAmount) {
-    seed();
-    open(screen::EnregisUn);
-    typePayment(4, QStringLiteral("eau"), QStringLiteral("11"), QStringLiteral("10"));
-    typePayment(4, QStringLiteral("eau"), QStringLiteral("12"), QStringLiteral("20"));
-    open(screen::ModifCheque);
+    // Erasing the clicked payment of 20 frees the first of its label, of 15, and gives back 20.
     choosePayment(4, 2);
-    retype(QStringLiteral("Text1"), QStringLiteral("e"));
-    EXPECT_TRUE(shown(QStringLiteral("List1")));
-    const QList<Row> rows = data.rows(Mars);
-    EXPECT_EQ(rows.at(0).value(field::Reste), QStringLiteral("90"));
-    for (const QString& f : EntryFields()) // the row found by its label is the one freed
-        EXPECT_EQ(rows.at(0).value(f), QStringLiteral("0")) << f.toStdString();
-    EXPECT_EQ(rows.at(1).value(field::NumCheque), QStringLiteral("12"));
-    EXPECT_EQ(rows.at(1).value(field::Prix), QStringLiteral("20"));
+    retype(u"Text1"_s, u"e"_s);
+    const std::vector<std::string> rows = lines();
+    EXPECT_EQ(rows.at(0), "0|0|0|0|0|0|0|0|85|80|25");
+    EXPECT_EQ(rows.at(1).substr(0, 29), "MAISON|EAU|12|20|15/03/2026|X");
+    EXPECT_EQ(rows.at(3).substr(0, 24), "ENERGIE|EDF|PRELEVEMENT|");
 }
 
-TEST_F(MonthScreens, PaymentEntryGoesOneFieldAtATime) {
+TEST_F(MonthScreens, PaymentEntryGoesOneFieldAtATimeAndRedoKeepsTheFields) {
     seed();
     open(screen::EnregisUn);
-    EXPECT_EQ(current()->caption(), QStringLiteral("Enregistre Paiement"));
-    EXPECT_EQ(label(QStringLiteral("Label2")), QStringLiteral("Compte     1"));
-    EXPECT_EQ(list()->count(), 10);
-    EXPECT_TRUE(toolbar()->isButtonVisible(4));
-    for (int b : {1, 2, 3, 5})
-        EXPECT_FALSE(toolbar()->isButtonVisible(b)) << b;
-
     ClickListItem(list(), 2);
-    EXPECT_EQ(label(QStringLiteral("Label4")), QStringLiteral("HABILLEMENT"));
-    EXPECT_EQ(label(QStringLiteral("Label5")), QStringLiteral("Libellé"));
-    const auto visibleInputs = [this] {
-        QStringList names;
-        for (const char* n : {"Text1", "Text2", "Text3", "Text4"})
-            if (field(QString::fromLatin1(n))->isVisible())
-                names << QString::fromLatin1(n);
-        return names;
-    };
-    EXPECT_EQ(visibleInputs(), QStringList{QStringLiteral("Text1")});
-    Enter(field(QStringLiteral("Text1")), QStringLiteral("veste"));
-    EXPECT_EQ(label(QStringLiteral("Echo0")), QStringLiteral("VESTE"));
-    EXPECT_EQ(label(QStringLiteral("Label5")), QStringLiteral("NUMERO OU CARTE"));
-    Enter(field(QStringLiteral("Text2")), QStringLiteral("carte"));
-    EXPECT_EQ(label(QStringLiteral("Echo1")), QStringLiteral("CARTE"));
-    Enter(field(QStringLiteral("Text3")), QStringLiteral("1234,5"));
-    EXPECT_EQ(label(QStringLiteral("Echo2")), QStringLiteral("1 234.50 €"));
-    EXPECT_EQ(visibleInputs(), QStringList{QStringLiteral("Text4")});
-    EXPECT_EQ(field(QStringLiteral("Text4"))->text(), QStringLiteral("15/03/2026"));
-    PressEnter(field(QStringLiteral("Text4")));
-    EXPECT_EQ(label(QStringLiteral("Echo3")), QStringLiteral("15/03/2026"));
-    EXPECT_TRUE(visibleInputs().isEmpty());
+    EXPECT_EQ(label(u"Label4"_s), u"HABILLEMENT"_s);
+    const QString steps[][2] = {
+        {u"veste"_s, u"VESTE"_s}, {u"carte"_s, u"CARTE"_s}, {u"1234,5"_s, u"1 234.50 €"_s}};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_FALSE(field(u"Text%1"_s.arg(i + 2))->isVisible());
+        EXPECT_FALSE(toolbar()->isButtonVisible(1));
+        Enter(field(u"Text%1"_s.arg(i + 1)), steps[i][0]);
+        EXPECT_EQ(label(u"Echo%1"_s.arg(i)), steps[i][1]);
+    }
+    EXPECT_EQ(field(u"Text4"_s)->text(), u"15/03/2026"_s);
+    PressEnter(field(u"Text4"_s));
     EXPECT_TRUE(toolbar()->isButtonVisible(1));
 
-    // Typing again keeps the category and what was typed, and writes nothing.
+    // Refaire writes nothing and brings each field back as it was left.
     click(2);
-    EXPECT_EQ(label(QStringLiteral("Label4")), QStringLiteral("HABILLEMENT"));
-    EXPECT_EQ(label(QStringLiteral("Echo0")), QString());
-    EXPECT_EQ(label(QStringLiteral("Echo2")), QString());
+    EXPECT_EQ(label(u"Echo0"_s), QString());
     EXPECT_FALSE(toolbar()->isButtonVisible(1));
-    EXPECT_FALSE(toolbar()->isButtonVisible(2));
-    EXPECT_EQ(visibleInputs(), QStringList{QStringLiteral("Text1")});
-    EXPECT_EQ(data.rows(Mars).at(0).value(field::Rubriques), QStringLiteral("0"));
-    // Each field comes back as it was left, to be kept or corrected.
-    ASSERT_EQ(field(QStringLiteral("Text1"))->text(), QStringLiteral("VESTE"));
-    PressEnter(field(QStringLiteral("Text1")));
-    EXPECT_EQ(label(QStringLiteral("Echo0")), QStringLiteral("VESTE"));
-    EXPECT_EQ(field(QStringLiteral("Text2"))->text(), QStringLiteral("CARTE"));
-    PressEnter(field(QStringLiteral("Text2")));
-    EXPECT_EQ(field(QStringLiteral("Text3"))->text(), QStringLiteral("1234.5"));
-    retype(QStringLiteral("Text3"), QStringLiteral("12,5"));
-    PressEnter(field(QStringLiteral("Text4")));
+    EXPECT_EQ(data.rows(Mars).at(0).value(field::Rubriques), u"0"_s);
+    ASSERT_EQ(QStringList({field(u"Text1"_s)->text(), field(u"Text2"_s)->text(), field(u"Text3"_s)->text()}),
+              QStringList({u"VESTE"_s, u"CARTE"_s, u"1234.5"_s}));
+    PressEnter(field(u"Text1"_s));
+    PressEnter(field(u"Text2"_s));
+    retype(u"Text3"_s, u"12,5"_s);
+    PressEnter(field(u"Text4"_s));
     click(1);
-    const Row saved = data.rows(Mars).at(0);
-    EXPECT_EQ(saved.value(field::Libelle), QStringLiteral("VESTE"));
-    EXPECT_EQ(saved.value(field::NumCheque), QStringLiteral("CARTE"));
-    EXPECT_EQ(saved.value(field::Prix), QStringLiteral("12.5"));
-    EXPECT_EQ(saved.value(field::Reste), QStringLiteral("87.5"));
+    EXPECT_EQ(lines().at(0), "HABILLEMENT|VESTE|CARTE|12.5|15/03/2026|C|0|0|87.5|80|25");
 
     // An empty field gives up and goes back to the hub.
     ClickListItem(list(), 2);
-    Enter(field(QStringLiteral("Text1")), QStringLiteral("  "));
+    Enter(field(u"Text1"_s), u"  "_s);
     EXPECT_EQ(currentName(), screen::MoisEnCours);
-    EXPECT_EQ(data.rows(Mars).at(1).value(field::Rubriques), QStringLiteral("0"));
+    EXPECT_EQ(data.rows(Mars).at(1).value(field::Rubriques), u"0"_s);
 }
 
-TEST_F(MonthScreens, EnglishEntryUsesTheEnglishMonth) {
-    data.setLanguage(English);
-    data.addRow(QStringLiteral("March"), {{field::Reste, QStringLiteral("10")}});
-    data.addRow(QStringLiteral("March"), {});
-    open(screen::EnregisUn);
-    EXPECT_EQ(current()->caption(), QStringLiteral("Record Payment"));
-    EXPECT_EQ(toolbar()->caption(4), QStringLiteral("To leave"));
-    EXPECT_EQ(list()->itemText(0), QStringLiteral("INSURANCES"));
-    ClickListItem(list(), 7);
-    EXPECT_EQ(label(QStringLiteral("Heading1")), QStringLiteral("Number or Map"));
-    Enter(field(QStringLiteral("Text1")), QStringLiteral("fuel"));
-    Enter(field(QStringLiteral("Text2")), QStringLiteral("88"));
-    Enter(field(QStringLiteral("Text3")), QStringLiteral("25"));
-    EXPECT_EQ(field(QStringLiteral("Text4"))->text(), QStringLiteral("03/15/2026"));
-    PressEnter(field(QStringLiteral("Text4")));
-    click(1);
-    const Row row = data.rows(QStringLiteral("March")).at(0);
-    EXPECT_EQ(row.value(field::Rubriques), QStringLiteral("CAR"));
-    EXPECT_EQ(row.value(field::Date), QStringLiteral("03/15/2026"));
-    EXPECT_EQ(row.value(field::Reste), QStringLiteral("-15"));
-    EXPECT_TRUE(data.rows(Mars).isEmpty());
-}
-
-TEST_F(MonthScreens, DepositScreenSteps) {
-    seed();
-    open(screen::BanqueUn);
-    EXPECT_EQ(field(QStringLiteral("Text1"))->text(), QStringLiteral("DEPOS"));
-    EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("100.00 €"));
-    EXPECT_EQ(label(QStringLiteral("Label4")), QStringLiteral("INTITULE"));
-    retype(QStringLiteral("Text1"), QStringLiteral("prime"));
-    EXPECT_EQ(label(QStringLiteral("Label4")), QStringLiteral("MONTANT"));
-    Enter(field(QStringLiteral("Text2")), QStringLiteral("12,5"));
-    EXPECT_EQ(label(QStringLiteral("Echo0")), QStringLiteral("PRIME"));
-    EXPECT_EQ(label(QStringLiteral("Echo1")), QStringLiteral("12.50  €"));
-    EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("100.00  €"));
-    EXPECT_FALSE(toolbar()->isButtonVisible(3));
-    click(2); // typed again: nothing written
-    EXPECT_EQ(field(QStringLiteral("Text1"))->text(), QStringLiteral("DEPOS"));
-    EXPECT_TRUE(toolbar()->isButtonVisible(3));
-    EXPECT_EQ(data.rows(Mars).at(0).value(field::Depot), QStringLiteral("0"));
-
-    PressEnter(field(QStringLiteral("Text1")));
-    Enter(field(QStringLiteral("Text2")), QStringLiteral(" "));
-    EXPECT_EQ(currentName(), screen::MoisEnCours);
-    EXPECT_EQ(data.rows(Mars).at(0).value(field::Reste), QStringLiteral("100"));
-
-    data.setLanguage(English);
-    open(screen::BanqueUn);
-    EXPECT_EQ(current()->caption(), QStringLiteral("Entered / Exit"));
-    EXPECT_EQ(field(QStringLiteral("Text1"))->text(), QStringLiteral("DEPOSIT"));
-    EXPECT_EQ(toolbar()->caption(3), QStringLiteral("End"));
-}
-
-TEST_F(MonthScreens, HubShowsTheMonthInBothLanguages) {
-    data.addRow(Mars, {{field::Reste, QStringLiteral("-1234,5")}});
+TEST_F(MonthScreens, HubShowsTheMonthInTheLanguageReadFirst) {
+    data.addRow(Mars, {{field::Reste, u"-1234,5"_s}});
     open(screen::MoisEnCours);
-    EXPECT_EQ(frame->caption(), QStringLiteral("TIRELOU"));
-    EXPECT_EQ(current()->caption(), QStringLiteral("Mois En Cours"));
-    EXPECT_EQ(label(QStringLiteral("Label1")), QStringLiteral(" TIRELOU FAMILIAL "));
-    EXPECT_EQ(label(QStringLiteral("Label2")), QStringLiteral("1   -1 234.50 €"));
-    EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("Mars"));
-    EXPECT_EQ(label(QStringLiteral("Label5")), QStringLiteral("Mois En Cours  "));
-    EXPECT_TRUE(label(QStringLiteral("Label4")).endsWith(QStringLiteral(" 2026")));
-    EXPECT_EQ(toolbar()->count(), 12);
-    EXPECT_EQ(toolbar()->caption(5), QStringLiteral("ENREG. PAIEMENT"));
-
-    QFile lire(data.path(handover::Lire));
-    ASSERT_TRUE(lire.open(QIODevice::ReadOnly));
-    EXPECT_EQ(lire.readAll(), QByteArray("ENCOUR\r\n 3 \r\n2026\r\n"));
-
+    EXPECT_EQ(current()->caption(), u"Mois En Cours"_s);
+    EXPECT_EQ(label(u"Label2"_s), u"1   -1 234.50 €"_s);
+    EXPECT_EQ(label(u"Label3"_s), u"Mars"_s);
+    EXPECT_EQ(label(u"Label4"_s), HubDateLine({2026, 3, 15}, true));
     click(11);
     ASSERT_EQ(messages().size(), 1);
-    EXPECT_EQ(messages().at(0).text, QStringLiteral("-8097.79"));
-    EXPECT_EQ(messages().at(0).title, QStringLiteral("Montant en €"));
-    EXPECT_EQ(currentName(), screen::MoisEnCours);
+    EXPECT_EQ(messages().at(0).text, u"-8097.79"_s);
+    EXPECT_EQ(messages().at(0).title, u"Montant en €"_s);
 
     data.setLanguage(English);
     open(screen::MoisEnCours);
-    EXPECT_EQ(current()->caption(), QStringLiteral("Month in progress"));
-    EXPECT_EQ(label(QStringLiteral("Label1")), QStringLiteral(" DOMESTIC TIRELOU "));
-    EXPECT_EQ(label(QStringLiteral("Label2")), QStringLiteral("1   0.00 €")); // the English March is empty
-    EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("March"));
-    EXPECT_EQ(label(QStringLiteral("Label5")), QStringLiteral("Month in progress  "));
-    EXPECT_EQ(toolbar()->caption(1), QStringLiteral("To SEE ACCOUNT"));
-    EXPECT_EQ(toolbar()->caption(12), QStringLiteral("RESERVE"));
-    click(11);
-    ASSERT_EQ(messages().size(), 2);
-    EXPECT_EQ(messages().at(1).text, QStringLiteral(" 0"));
-    EXPECT_EQ(messages().at(1).title, QStringLiteral("Going up in £"));
+    EXPECT_EQ(current()->caption(), u"Month in progress"_s);
+    EXPECT_EQ(label(u"Label2"_s), u"1   0.00 €"_s); // the English March is empty
+    EXPECT_EQ(label(u"Label3"_s), u"March"_s);
+    click(4);
+    EXPECT_EQ(field(u"Text1"_s)->text(), u"DEPOSIT"_s);
+    click(3);
+    // A payment typed in English goes to the English month, its date month first.
+    click(5);
+    EXPECT_EQ(current()->caption(), u"Record Payment"_s);
+    typePayment(7, u"fuel"_s, u"88"_s, u"25"_s);
+    EXPECT_EQ(lines(u"March"_s), std::vector<std::string>{"CAR|FUEL|88|25|03/15/2026|X|0|0|-25|0|0"});
 
     // The language chosen since is read before the month is: table and captions agree.
     WriteHandOver(data.ctx(), handover::Langue, {French});
     open(screen::MoisEnCours);
-    EXPECT_EQ(current()->caption(), QStringLiteral("Mois En Cours"));
-    EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("Mars"));
-    EXPECT_EQ(label(QStringLiteral("Label2")), QStringLiteral("1   -1 234.50 €"));
+    EXPECT_EQ(current()->caption(), u"Mois En Cours"_s);
+    EXPECT_EQ(label(u"Label3"_s), u"Mars"_s);
+    EXPECT_EQ(label(u"Label2"_s), u"1   -1 234.50 €"_s);
 }
 
 TEST_F(MonthScreens, HubMonthNameAndWordsStandOneBlankApart) {
@@ -444,8 +308,8 @@ TEST_F(MonthScreens, HubMonthNameAndWordsStandOneBlankApart) {
         data.setLanguage(language);
         open(screen::MoisEnCours);
         settle(0);
-        const QLabel* name = child<QLabel>(QStringLiteral("Label3"));
-        const QLabel* words = child<QLabel>(QStringLiteral("Label5"));
+        const QLabel* name = child<QLabel>(u"Label3"_s);
+        const QLabel* words = child<QLabel>(u"Label5"_s);
         ASSERT_TRUE(name && words);
         // What each text takes in a bare label of the same font; the rest of the span is the gap.
         const auto bare = [](const QLabel* l) {
@@ -454,8 +318,7 @@ TEST_F(MonthScreens, HubMonthNameAndWordsStandOneBlankApart) {
             return probe.sizeHint().width();
         };
         const int gap = words->geometry().right() + 1 - name->geometry().left() - bare(name) - bare(words);
-        EXPECT_EQ(gap, QFontMetrics(words->font()).horizontalAdvance(QLatin1Char(' ')))
-            << language.toStdString();
+        EXPECT_EQ(gap, QFontMetrics(words->font()).horizontalAdvance(u' ')) << language.toStdString();
     }
 }
 
@@ -474,26 +337,21 @@ TEST_F(MonthScreens, HubButtonsLeadToTheirScreens) {
 }
 
 TEST_F(MonthScreens, LeavingRemindsOfAnOldBackup) {
-    const auto leaveWith = [this](const QString& sauve) {
-        QFile::remove(data.path(handover::Sauve));
-        if (!sauve.isNull()) {
+    const auto leaveWith = [this](const QString& date) {
+        if (!date.isNull()) {
             QFile f(data.path(handover::Sauve));
             EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-            f.write(sauve.toUtf8());
+            f.write((u"/media/cle/\r\n/data/\r\n"_s + date + u"\r\n"_s).toUtf8());
         }
         open(screen::MoisEnCours);
         click(10);
         return currentName();
     };
-    EXPECT_EQ(leaveWith(QString()), screen::MenuTirelou);
-    EXPECT_EQ(leaveWith(QStringLiteral("/media/cle/\r\n/data/\r\n06/03/2026\r\n")), screen::MenuTirelou);
-    EXPECT_EQ(leaveWith(QStringLiteral("/media/cle/\r\n/data/\r\n05/03/2026\r\n")), screen::Sauvegarde);
-    EXPECT_EQ(leaveWith(QStringLiteral("/media/cle/\r\n")), screen::MenuTirelou);
-    EXPECT_EQ(leaveWith(QStringLiteral("/media/cle/\r\n/data/\r\nle 5 mars\r\n")), screen::MenuTirelou);
-    // In English the backup screen writes the month first: the fifth and the sixth of March.
+    EXPECT_EQ(leaveWith(QString()), screen::MenuTirelou); // never saved
+    EXPECT_EQ(leaveWith(u"06/03/2026"_s), screen::MenuTirelou);
+    EXPECT_EQ(leaveWith(u"05/03/2026"_s), screen::Sauvegarde);
     data.setLanguage(English);
-    EXPECT_EQ(leaveWith(QStringLiteral("/media/cle/\r\n/data/\r\n03/05/2026\r\n")), screen::Sauvegarde);
-    EXPECT_EQ(leaveWith(QStringLiteral("/media/cle/\r\n/data/\r\n03/06/2026\r\n")), screen::MenuTirelou);
+    EXPECT_EQ(leaveWith(u"03/05/2026"_s), screen::Sauvegarde);
     EXPECT_TRUE(messages().isEmpty());
 }
 
