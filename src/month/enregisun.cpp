@@ -168,7 +168,11 @@ void EnregisUn::onCategoryChosen(int row) {
     if (row < 0 || row >= listCategory_.size())
         return;
     const int index = listCategory_[row];
-    WriteHandOver(ctx(), handover::Lire, {ctx().categoryList[index], static_cast<double>(index)});
+    const auto mark = [&] {
+        WriteHandOver(ctx(), handover::Lire, {ctx().categoryList[index], static_cast<double>(index)});
+    };
+    if (!guarded(mark))
+        return;
     list1_->hide();
     startTyping();
 }

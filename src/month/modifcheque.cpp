@@ -155,7 +155,11 @@ void ModifCheque::onCategoryChosen(int row) {
     if (row < 0 || row >= listCategory_.size())
         return;
     const int index = listCategory_[row];
-    WriteHandOver(ctx(), handover::Lire, {ctx().categoryList[index], static_cast<double>(index)});
+    const auto mark = [&] {
+        WriteHandOver(ctx(), handover::Lire, {ctx().categoryList[index], static_cast<double>(index)});
+    };
+    if (!guarded(mark))
+        return;
     list1_->hide();
     fillGrid();
 }
@@ -234,9 +238,13 @@ void ModifCheque::onGridClicked(int row, int column) {
     if (row < 1 || !isNumber) // the heading
         return;
     const int index = position - 1;
-    grid1_->hide();
     const Chosen c = chosen();
-    WriteHandOver(ctx(), handover::Lire, {c.name, static_cast<double>(c.index), static_cast<double>(index)});
+    if (!guarded([&] {
+            WriteHandOver(ctx(), handover::Lire,
+                          {c.name, static_cast<double>(c.index), static_cast<double>(index)});
+        }))
+        return;
+    grid1_->hide();
 
     QList<CategoryRow> rows;
     if (!guarded([&] { rows = CategoryRows(ctx(), c.name); }))
@@ -247,7 +255,13 @@ void ModifCheque::onGridClicked(int row, int column) {
     }
     const CategoryRow& r = rows[index];
     showAccount();
-    WriteHandOver(ctx(), handover::Modif, {c.name, r.number, r.date, r.label, PaymentAmountText(r.price)});
+    if (!guarded([&] {
+            WriteHandOver(ctx(), handover::Modif,
+                          {c.name, r.number, r.date, r.label, PaymentAmountText(r.price)});
+        })) {
+        reset(); // no payment can be answered for without its description
+        return;
+    }
     inputs_[Choice]->setText(QStringLiteral("M"));
     ask(text(kAskChoice), text(kChoices), inputs_[Choice]);
     inputs_[Choice]->selectAll();

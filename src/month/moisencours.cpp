@@ -100,7 +100,9 @@ MoisEnCours::MoisEnCours(const ui::ScreenEnv& env) : ScreenBase(env) {
 void MoisEnCours::load() {
     setFrameCaption(QStringLiteral("TIRELOU"));
     readLanguage(); // first: the month table is named in the working language
-    OpenCurrentMonth(ctx());
+    // A hand-over file that cannot be written is shown; the month still opens.
+    guarded([this] { MarkCurrentMonth(ctx()); });
+    LoadCurrentMonth(ctx());
     setCaption(text(kCaption));
     title_->setText(text(kTitle));
     for (int i = 0; i < static_cast<int>(kButtons.size()); ++i)

@@ -11,12 +11,14 @@
 
 namespace tirelou {
 
-void OpenCurrentMonth(WorkingContext& ctx) {
+void MarkCurrentMonth(WorkingContext& ctx) {
     const QString mode = QStringLiteral("ENCOUR");
-    // A hand-over file that cannot be written leaves the previous one; the month still opens.
     WriteHandOver(ctx, handover::Encour, {mode});
     ctx.yearText = ctx.clock.today().toString(QStringLiteral("yyyy"));
     WriteHandOver(ctx, handover::Lire, {mode, static_cast<double>(ctx.currentMonth), ctx.yearText});
+}
+
+void LoadCurrentMonth(WorkingContext& ctx) {
     MonthTableName(ctx, ctx.currentMonth);
     ctx.loopIndex = 0;
     LoadMonth(ctx, ctx.monthTable);

@@ -11,10 +11,12 @@ namespace tirelou {
 
 class WorkingContext;
 
-// Marks the month in hand for the screens that follow ("Encour" and "Lire.xfr"), sets the
-// year text from today, and loads the month of `currentMonth` (its remainder with a decimal
-// comma read as a point).
-void OpenCurrentMonth(WorkingContext& ctx);
+// Marks the month in hand for the screens that follow ("Encour" and "Lire.xfr") and sets
+// the year text from today. Throws FileError when a file cannot be written.
+void MarkCurrentMonth(WorkingContext& ctx);
+
+// Loads the month of `currentMonth` (its remainder with a decimal comma read as a point).
+void LoadCurrentMonth(WorkingContext& ctx);
 
 // The remainder as a number: "1234,5" reads as 1234.5.
 double BalanceOf(QStringView remainderText);

@@ -68,7 +68,8 @@ TEST_F(OverviewTest, BackupIsDueAfterTenDaysOnly) {
 
 TEST_F(OverviewTest, OpeningMarksTheMonthInHand) {
     data.addRow(u"Mars"_s, {{field::Reste, u"1234,5"_s}});
-    OpenCurrentMonth(data.ctx());
+    MarkCurrentMonth(data.ctx());
+    LoadCurrentMonth(data.ctx());
     EXPECT_EQ(fileText(handover::Encour), u"ENCOUR\r\n"_s);
     EXPECT_EQ(fileText(handover::Lire), u"ENCOUR\r\n 3 \r\n2026\r\n"_s);
     EXPECT_EQ(data.ctx().yearText, u"2026"_s);
@@ -76,7 +77,7 @@ TEST_F(OverviewTest, OpeningMarksTheMonthInHand) {
     EXPECT_DOUBLE_EQ(BalanceOf(data.ctx().month.remainderText), 1234.5);
 
     data.setLanguage(English);
-    OpenCurrentMonth(data.ctx());
+    LoadCurrentMonth(data.ctx());
     EXPECT_EQ(data.ctx().monthTable, u"March"_s);
     EXPECT_EQ(data.ctx().month.remainderText, QString()); // the English tables are kept apart
 }

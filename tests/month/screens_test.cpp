@@ -4,6 +4,7 @@
 #include "support/guitest.h"
 #include "ui/screennames.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
@@ -356,3 +357,25 @@ TEST_F(MonthScreens, LeavingRemindsOfAnOldBackup) {
 }
 
 } // namespace
+
+TEST_F(MonthScreens, AHandOverFileThatCannotBeWrittenStopsTheStep) {
+    seed();
+    // A folder where "Lire.xfr" should go: nothing can be written there.
+    QFile::remove(data.path(handover::Lire));
+    ASSERT_TRUE(QDir().mkdir(data.path(handover::Lire)));
+
+    open(screen::MoisEnCours); // the month still opens, and the user is told
+    ASSERT_EQ(messages().size(), 1);
+    EXPECT_TRUE(label(u"Label2"_s).contains(u"100.00 €"_s));
+
+    open(screen::EnregisUn);
+    ClickListItem(list(), 4);
+    EXPECT_EQ(messages().size(), 2);
+    EXPECT_TRUE(list()->isVisible()); // still choosing: no category was handed over
+    EXPECT_FALSE(field(u"Text1"_s)->isVisible());
+
+    open(screen::ModifCheque);
+    ClickListItem(list(), 4);
+    EXPECT_EQ(messages().size(), 3);
+    EXPECT_TRUE(list()->isVisible());
+}
