@@ -1,11 +1,8 @@
-#include "data/database.h"
-#include "data/recordset.h"
+#include "accounts/accounts.h"
 #include "data/routines.h"
 #include "data/schema.h"
 #include "screens_support.h"
 #include "ui/screennames.h"
-#include "ui/widgets.h"
-#include "ui/window.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -17,76 +14,59 @@ using namespace tirelou::test;
 
 namespace {
 
-const QString kRefused = QStringLiteral("Accès refusé, Utilisateur ou Mot de Passe Incorrect !!");
-const QString kRefusedLast = QStringLiteral("Accès refusé, Pour la 3° fois TCHAO !!");
+using LoginTest = AccountScreensTest;
 
-class LoginTest : public AccountScreensTest {
-protected:
-    ui::Grid* grid() const { return child<ui::Grid>(QStringLiteral("MSFlexGrid1")); }
-    ui::InputField* password() const { return child<ui::InputField>(QStringLiteral("Text1")); }
-    QString prompt() const { return label(QStringLiteral("Label2")); }
-};
+const QString kRefused = u"Accès refusé, Utilisateur ou Mot de Passe Incorrect !!"_s;
+const QString kChoose = u"Cliquez Sur le Compte de Votre Choix"_s;
 
 } // namespace
 
 TEST_F(LoginTest, OneWrongPasswordThenTheRightOneOpensTheMenu) {
     data.setLanguage(French);
-    data.addAccount(QStringLiteral("1"), 2026, QStringLiteral("UN"));
-    data.addAccount(QStringLiteral("22"), 2026, QStringLiteral("SECRET"), 3);
+    data.addAccount(u"1"_s, 2026, u"UN"_s);
+    data.addAccount(u"22"_s, 2026, u"SECRET"_s, 3);
     open(screen::MotDePasse);
-    EXPECT_EQ(frame->caption(), QStringLiteral("TIRELOU"));
-    EXPECT_EQ(current()->caption(), QStringLiteral("Mot de Passe"));
-    EXPECT_EQ(label(QStringLiteral("Label1")), QStringLiteral(" TIRELOU FAMILIAL "));
-    EXPECT_EQ(grid()->rowTexts(),
-              (QStringList{QStringLiteral("N°|BANQUE"), QStringLiteral("1|1"), QStringLiteral("2|22")}));
-    EXPECT_EQ(prompt(), QStringLiteral("Cliquez Sur le Compte de Votre Choix"));
-    EXPECT_FALSE(password()->isVisible());
-    EXPECT_EQ(toolbarCaptions(), (QStringList{QStringLiteral("CREER COMPTE"),
-                                              QStringLiteral("SUPPRIMER COMPTE"), QStringLiteral("LISEZ MOI"),
-                                              QStringLiteral("QUITTER"), QStringLiteral("LANGUAGE")}));
+    EXPECT_EQ(frame->caption(), u"TIRELOU"_s);
+    EXPECT_EQ(current()->caption(), u"Mot de Passe"_s);
+    EXPECT_EQ(label(u"Label1"_s), u" TIRELOU FAMILIAL "_s);
+    EXPECT_EQ(grid()->rowTexts(), (QStringList{u"N°|BANQUE"_s, u"1|1"_s, u"2|22"_s}));
+    EXPECT_EQ(prompt(), kChoose);
+    EXPECT_FALSE(field(1)->isVisible());
+    EXPECT_EQ(toolbarCaptions(), u"CREER COMPTE|SUPPRIMER COMPTE|LISEZ MOI|QUITTER|LANGUAGE"_s);
 
     ClickGridCell(grid(), 2, 1);
-    EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("22"));
-    EXPECT_EQ(prompt(), QStringLiteral("Mot de Passe, Puis Entrée"));
-    EXPECT_TRUE(password()->hasFocus());
-
-    Enter(password(), QStringLiteral("secrte"));
+    EXPECT_EQ(label(u"Label3"_s), u"22"_s);
+    EXPECT_EQ(prompt(), u"Mot de Passe, Puis Entrée"_s);
+    EXPECT_TRUE(field(1)->hasFocus());
+    Enter(field(1), u"secrte"_s);
     ASSERT_EQ(messages().size(), 1);
     EXPECT_EQ(messages()[0].text, kRefused);
-    EXPECT_EQ(messages()[0].title, QStringLiteral("TIRELOU"));
     EXPECT_EQ(messages()[0].icon, ui::MessageIcon::Stop);
-    EXPECT_EQ(password()->text(), QString());
-    EXPECT_EQ(currentName(), screen::MotDePasse);
+    EXPECT_EQ(field(1)->text(), QString());
 
     // Typed in lower case, stored in upper case: the field turns every key into a capital.
-    Type(password(), QStringLiteral("secret"));
-    EXPECT_EQ(password()->text(), QStringLiteral("SECRET"));
-    PressEnter(password());
+    Type(field(1), u"secret"_s);
+    EXPECT_EQ(field(1)->text(), u"SECRET"_s);
+    PressEnter(field(1));
     settle();
     EXPECT_EQ(currentName(), screen::MenuTirelou);
-    EXPECT_EQ(data.ctx().accountNumber, QStringLiteral("22"));
-    EXPECT_EQ(data.ctx().accountFile, QStringLiteral("222026.acd"));
-    EXPECT_EQ(data.ctx().currentMonth, 3);
-    EXPECT_EQ(data.ctx().monthTable, QStringLiteral("Mars"));
+    EXPECT_EQ(data.ctx().accountFile, u"222026.acd"_s);
+    EXPECT_EQ(data.ctx().monthTable, u"Mars"_s);
     EXPECT_EQ(messages().size(), 1);
-    EXPECT_EQ(ended, 0);
 }
 
 TEST_F(LoginTest, ThreeWrongPasswordsEndTheProgramEvenAcrossAccounts) {
     data.setLanguage(English);
-    data.addAccount(QStringLiteral("A"), 2026, QStringLiteral("ALPHA"));
-    data.addAccount(QStringLiteral("B"), 2026, QStringLiteral("BETA"));
+    data.addAccount(u"A"_s, 2026, u"ALPHA"_s);
+    data.addAccount(u"B"_s, 2026, u"BETA"_s);
     open(screen::MotDePasse);
-    ClickGridCell(grid(), 1, 1);
-    Enter(password(), QStringLiteral("beta"));
-    Enter(password(), QStringLiteral("gamma"));
+    logInto(1, u"beta"_s);
+    Enter(field(1), u"gamma"_s);
     EXPECT_EQ(ended, 0);
-    ClickGridCell(grid(), 2, 0); // the other account: the count goes on
-    EXPECT_EQ(label(QStringLiteral("Label3")), QStringLiteral("B"));
-    Enter(password(), QStringLiteral("alpha"));
-    EXPECT_EQ(messageTexts(), (QStringList{QStringLiteral("Refused access, User or Incorrect password, !!"),
-                                           QStringLiteral("Refused access, User or Incorrect password, !!"),
-                                           QStringLiteral("Refused access, For the 3° TCHAO times !!")}));
+    logInto(2, u"alpha"_s);
+    const QString refused = u"Refused access, User or Incorrect password, !!"_s;
+    EXPECT_EQ(messageTexts(),
+              (QStringList{refused, refused, u"Refused access, For the 3° TCHAO times !!"_s}));
     EXPECT_EQ(ended, 1);
     EXPECT_FALSE(frame->isVisible());
     EXPECT_TRUE(data.ctx().accountNumber.isEmpty());
@@ -94,184 +74,107 @@ TEST_F(LoginTest, ThreeWrongPasswordsEndTheProgramEvenAcrossAccounts) {
 
 TEST_F(LoginTest, TheHeadingRowIsAnEmptyRowAndResetsTheCount) {
     data.setLanguage(French);
-    data.addAccount(QStringLiteral("1"), 2026, QStringLiteral("UN"));
+    data.addAccount(u"1"_s, 2026, u"UN"_s);
     open(screen::MotDePasse);
-    ClickGridCell(grid(), 1, 1);
-    Enter(password(), QStringLiteral("X"));
-    Enter(password(), QStringLiteral("Y"));
+    logInto(1, u"X"_s);
+    Enter(field(1), u"Y"_s);
 
     ClickGridCell(grid(), 0, 1);
-    EXPECT_EQ(prompt(), QStringLiteral("COMPTE NUMERO 0 VIDE"));
+    EXPECT_EQ(prompt(), u"COMPTE NUMERO 0 VIDE"_s);
     EXPECT_FALSE(toolbar()->isEnabled());
-    EXPECT_FALSE(password()->isVisible());
-    ASSERT_TRUE(
-        WaitFor([this] { return prompt() == QStringLiteral("Cliquez Sur le Compte de Votre Choix"); }));
+    EXPECT_FALSE(field(1)->isVisible());
+    ASSERT_TRUE(WaitFor([this] { return prompt() == kChoose; }));
     EXPECT_TRUE(toolbar()->isEnabled());
     EXPECT_TRUE(grid()->isEnabled());
-    EXPECT_EQ(grid()->rowCount(), 2);
 
-    // Two failures before the reset do not count any more.
-    ClickGridCell(grid(), 1, 1);
-    Enter(password(), QStringLiteral("Z"));
+    logInto(1, u"Z"_s);
     EXPECT_EQ(messageTexts().last(), kRefused);
     EXPECT_EQ(ended, 0);
-    Enter(password(), QStringLiteral("un"));
-    settle();
+    logInto(1, u"un"_s);
     EXPECT_EQ(currentName(), screen::MenuTirelou);
 }
 
-TEST_F(LoginTest, AFileThatCannotBeOpenedKeepsTheFailedAttempts) {
+// None of these is a failed attempt: the count goes on across them.
+TEST_F(LoginTest, AccountsThatCannotBeOpenedAreExplainedAndKeepTheFailedAttempts) {
     data.setLanguage(French);
-    data.addAccount(QStringLiteral("1"), 2026, QStringLiteral("UN"));
-    data.addAccount(QStringLiteral("2"), 2026, QStringLiteral("DEUX"));
-    QFile junk(data.path(QStringLiteral("92026.acd")));
+    data.addAccount(u"1"_s, 2026, u"UN"_s);
+    data.addAccount(u"2"_s, 2026);
+    data.login(data.addAccount(u"3"_s, 2026, u"TROIS"_s, 4), French);
+    SetCurrentMonth(data.ctx(), 0);
+    CloseAccountDb(data.ctx());
+    ASSERT_TRUE(QFile::copy(data.path(TemplateFileName), data.path(u"82026.acd"_s))); // no user row
+    QFile junk(data.path(u"92026.acd"_s));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
     junk.write("not an account file, only text that happens to end in .acd, long enough to be read");
     junk.close();
     open(screen::MotDePasse);
-    ASSERT_EQ(grid()->rowCount(), 4);
-    ASSERT_TRUE(QFile::remove(data.path(QStringLiteral("22026.acd")))); // gone since the list was read
+    ASSERT_EQ(grid()->rowCount(), 6);
+    ASSERT_TRUE(QFile::remove(data.path(u"22026.acd"_s))); // gone since the list was read
 
-    ClickGridCell(grid(), 1, 1);
-    Enter(password(), QStringLiteral("X"));
-    Enter(password(), QStringLiteral("Y"));
-
-    ClickGridCell(grid(), 3, 1);
-    EXPECT_EQ(messageTexts().last(),
-              QStringLiteral("Le fichier 92026.acd ne peut pas être ouvert : ce n'est pas un compte, ou il a "
-                             "disparu."));
-    EXPECT_EQ(messages().last().icon, ui::MessageIcon::Stop);
-    EXPECT_FALSE(password()->isVisible());
-    EXPECT_TRUE(grid()->isEnabled());
-    EXPECT_TRUE(toolbar()->isEnabled());
-    EXPECT_EQ(prompt(), QStringLiteral("Cliquez Sur le Compte de Votre Choix"));
-
-    ClickGridCell(grid(), 2, 1);
-    EXPECT_TRUE(messageTexts().last().startsWith(QStringLiteral("Le fichier 22026.acd ne peut pas")));
-    EXPECT_FALSE(password()->isVisible());
-    EXPECT_EQ(messages().size(), 4);
-
-    ClickGridCell(grid(), 1, 1);
-    EXPECT_TRUE(password()->isVisible());
-    Enter(password(), QStringLiteral("Z"));
-    EXPECT_EQ(messageTexts().last(), kRefusedLast);
-    EXPECT_EQ(ended, 1);
-}
-
-TEST_F(LoginTest, ADamagedMonthIsExplainedAndTheAccountNotOpened) {
-    data.setLanguage(English);
-    const QString file = data.addAccount(QStringLiteral("1"), 2026, QStringLiteral("UN"), 4);
-    {
-        Database db;
-        db.open(data.path(file));
-        RecordSet rs;
-        rs.open(db, table::Mois);
-        rs.edit();
-        rs.setValue(field::Encour, QStringLiteral("1e10"));
-        rs.update();
+    logInto(1, u"X"_s);
+    Enter(field(1), u"Y"_s);
+    ui::MessageBox::clearRecorded();
+    const char* why[] = {
+        "Le fichier 22026.acd ne peut pas être ouvert : ce n'est pas un compte, ou il a disparu.",
+        "Le mois en cours du compte 3 est endommagé : le compte ne peut pas être ouvert.",
+        "Ce compte n'a pas de mot de passe : sa création n'a pas été terminée.",
+        "Le fichier 92026.acd ne peut pas être ouvert : ce n'est pas un compte, ou il a disparu."};
+    for (int row = 2; row <= 5; ++row) {
+        SCOPED_TRACE(row);
+        if (row == 3)
+            logInto(row, u"TROIS"_s);
+        else
+            ClickGridCell(grid(), row, 1);
+        EXPECT_EQ(messageTexts().value(row - 2), QString::fromUtf8(why[row - 2]));
+        EXPECT_EQ(currentName(), screen::MotDePasse);
+        EXPECT_FALSE(field(1)->isVisible());
+        EXPECT_TRUE(grid()->isEnabled());
+        EXPECT_EQ(prompt(), kChoose);
     }
-    open(screen::MotDePasse);
-    ClickGridCell(grid(), 1, 1);
-    Enter(password(), QStringLiteral("UN"));
-    settle();
-    EXPECT_EQ(currentName(), screen::MotDePasse);
-    EXPECT_EQ(messageTexts(),
-              QStringList{QStringLiteral(
-                  "The current month of the account 1 is damaged: the account cannot be opened.")});
-    EXPECT_FALSE(password()->isVisible());
-    EXPECT_TRUE(grid()->isEnabled());
-    EXPECT_EQ(prompt(), QStringLiteral("Click On the Account of Your Choice"));
-    EXPECT_TRUE(data.ctx().accountNumber.isEmpty());
-    EXPECT_EQ(data.ctx().modeCode, 0); // the password was right
-}
+    EXPECT_FALSE(data.ctx().accountDb.isOpen()); // not left on the previous account
+    EXPECT_FALSE(QFile::exists(data.path(u"22026.acd"_s)));
 
-TEST_F(LoginTest, WithNoAccountCreationTakesTheFrame) {
-    data.setLanguage(French);
-    open(screen::MotDePasse);
-    settle();
-    EXPECT_EQ(currentName(), screen::Creer);
-    EXPECT_EQ(data.ctx().modeCode, 22);
-    EXPECT_EQ(frame->findChildren<ui::ScreenBase*>().size(), 1);
-}
-
-TEST_F(LoginTest, AnUnfinishedAccountIsExplainedNotOpened) {
-    data.setLanguage(French);
-    ASSERT_TRUE(QFile::copy(data.path(TemplateFileName), data.path(QStringLiteral("92026.acd"))));
-    open(screen::MotDePasse);
-    ClickGridCell(grid(), 1, 1);
-    EXPECT_EQ(messageTexts(), QStringList{QStringLiteral(
-                                  "Ce compte n'a pas de mot de passe : sa création n'a pas été terminée.")});
-    EXPECT_FALSE(password()->isVisible());
-    EXPECT_TRUE(grid()->isEnabled());
+    logInto(1, u"Z"_s);
+    EXPECT_EQ(messageTexts().last(), u"Accès refusé, Pour la 3° fois TCHAO !!"_s);
+    EXPECT_EQ(ended, 1);
 }
 
 TEST_F(LoginTest, TheLanguageButtonComesBackToLoginInTheNewLanguage) {
     data.setLanguage(French);
-    data.addAccount(QStringLiteral("1"), 2026);
+    data.addAccount(u"1"_s, 2026);
     open(screen::MotDePasse);
     clickToolbar(5);
     settle();
     ASSERT_EQ(currentName(), screen::Language);
-    EXPECT_EQ(frame->caption(), QStringLiteral("Language"));
     EXPECT_EQ(data.ctx().modeCode, 44);
-    auto* combo = child<QComboBox>(QStringLiteral("Combo1"));
+    auto* combo = child<QComboBox>(u"Combo1"_s);
     ASSERT_NE(combo, nullptr);
-    EXPECT_EQ(combo->currentText(), QStringLiteral("Français"));
     QTest::keyClick(combo, Qt::Key_Down);
-    EXPECT_EQ(combo->currentText(), QStringLiteral("English"));
-    QTest::mouseClick(child<QPushButton>(QStringLiteral("Command1")), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(u"Command1"_s), Qt::LeftButton);
     settle();
 
     ASSERT_EQ(currentName(), screen::MotDePasse);
-    EXPECT_EQ(handOverLines(handover::Langue), QStringList{QStringLiteral("English")});
-    EXPECT_EQ(current()->caption(), QStringLiteral("Password"));
-    EXPECT_EQ(label(QStringLiteral("Label1")), QStringLiteral(" DOMESTIC TIRELOU "));
-    EXPECT_EQ(prompt(), QStringLiteral("Click On the Account of Your Choice"));
-    EXPECT_EQ(grid()->rowTexts().first(), QStringLiteral("N°|BANK"));
-    EXPECT_EQ(
-        toolbarCaptions(),
-        (QStringList{QStringLiteral("To CREATE ACCOUNT"), QStringLiteral("To SUPPRESS ACCOUNT"),
-                     QStringLiteral("READ ME"), QStringLiteral("To LEAVE"), QStringLiteral("LANGUAGE")}));
+    EXPECT_EQ(handOver(handover::Langue), u"English"_s);
+    EXPECT_EQ(current()->caption(), u"Password"_s);
+    EXPECT_EQ(label(u"Label1"_s), u" DOMESTIC TIRELOU "_s);
+    EXPECT_EQ(prompt(), u"Click On the Account of Your Choice"_s);
+    EXPECT_EQ(grid()->rowTexts().first(), u"N°|BANK"_s);
+    EXPECT_EQ(toolbarCaptions(), u"To CREATE ACCOUNT|To SUPPRESS ACCOUNT|READ ME|To LEAVE|LANGUAGE"_s);
     EXPECT_EQ(data.ctx().modeCode, 0);
 
     // The prompt of password entry stays in French whatever the language.
     ClickGridCell(grid(), 1, 1);
-    EXPECT_EQ(prompt(), QStringLiteral("Mot de Passe, Puis Entrée"));
+    EXPECT_EQ(prompt(), u"Mot de Passe, Puis Entrée"_s);
     ClickGridCell(grid(), 0, 0);
-    EXPECT_EQ(prompt(), QStringLiteral("ACCOUNT NUMBER 0 EMPTINESS"));
+    EXPECT_EQ(prompt(), u"ACCOUNT NUMBER 0 EMPTINESS"_s);
 }
 
-TEST_F(LoginTest, HelpOpensThePageOfTheLanguageInTheBrowser) {
-    data.addAccount(QStringLiteral("1"), 2026);
-    for (const QString& language : {French, English}) {
-        data.setLanguage(language);
-        open(screen::MotDePasse);
-        ui::KeepOnTop(frame.get());
-        clickToolbar(3);
-        const QString page = data.path(language == French ? QStringLiteral("Tirelou.html")
-                                                          : QStringLiteral("Tireloueng.html"));
-        ASSERT_FALSE(browser.urls.isEmpty());
-        EXPECT_EQ(browser.urls.last(), QUrl::fromLocalFile(page));
-        QFile file(page);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QString html = QString::fromUtf8(file.readAll());
-        EXPECT_TRUE(html.contains(language == French ? QStringLiteral("lang=\"fr\"")
-                                                     : QStringLiteral("lang=\"en\"")));
-        // The browser is not to be hidden behind the frame.
-        EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    }
-    EXPECT_EQ(browser.urls.size(), 2);
-    EXPECT_TRUE(messages().isEmpty());
-}
-
-TEST_F(LoginTest, TheOtherButtonsLeaveCreateOrSayTheScreenIsMissing) {
-    data.setLanguage(French);
-    data.addAccount(QStringLiteral("1"), 2026);
+TEST_F(LoginTest, TheButtonsOpenCreationOrLeave) {
+    data.addAccount(u"1"_s, 2026);
     open(screen::MotDePasse);
     clickToolbar(1);
     settle();
     EXPECT_EQ(currentName(), screen::Creer);
-
     open(screen::MotDePasse);
     clickToolbar(4);
     EXPECT_EQ(ended, 1);

@@ -10,6 +10,8 @@
 
 namespace tirelou::test {
 
+using namespace Qt::StringLiterals;
+
 // Takes the addresses the program hands to the desktop's browser.
 class UrlCatcher : public QObject {
     Q_OBJECT
@@ -35,19 +37,18 @@ protected:
     }
 
     QString label(const QString& name) const {
-        const QLabel* l = child<QLabel>(name);
-        return l ? l->text() : QString();
+        return child<QLabel>(name) ? child<QLabel>(name)->text() : QString();
     }
-    bool shown(const QString& name) const {
-        const QWidget* w = child<QWidget>(name);
-        return w && w->isVisible();
-    }
-    QStringList handOverLines(const QString& name) {
+    QString prompt() const { return label(u"Label2"_s); }
+    ui::Grid* grid() const { return child<ui::Grid>(u"MSFlexGrid1"_s); }
+    ui::InputField* field(int n) const { return child<ui::InputField>(u"Text%1"_s.arg(n)); }
+    // The lines of a hand-over file, joined with "|".
+    QString handOver(const QString& name) {
         HandOverReader r(data.ctx(), name);
         QStringList out;
         while (!r.atEnd())
             out << r.line();
-        return out;
+        return out.join(QLatin1Char('|'));
     }
     QStringList messageTexts() const {
         QStringList out;
@@ -55,12 +56,17 @@ protected:
             out << m.text;
         return out;
     }
-    QStringList toolbarCaptions() const {
+    QString toolbarCaptions() const {
         QStringList out;
-        if (ui::Toolbar* bar = toolbar())
-            for (int i = 1; i <= bar->count(); ++i)
-                out << bar->caption(i);
-        return out;
+        for (int i = 1; i <= toolbar()->count(); ++i)
+            out << toolbar()->caption(i);
+        return out.join(QLatin1Char('|'));
+    }
+    // Clicks the account's row of the login grid and types its password.
+    void logInto(int row, const QString& password) {
+        ClickGridCell(grid(), row, 1);
+        Enter(field(1), password);
+        settle();
     }
 
     UrlCatcher browser;
