@@ -11,6 +11,8 @@
 
 namespace tirelou::test {
 
+using namespace Qt::StringLiterals;
+
 // Stands for the screens of other parts of the program that these screens lead to.
 class Elsewhere : public ui::ScreenBase {
 public:
@@ -21,31 +23,53 @@ public:
 // An account logged in on January, whose first row holds a balance of 1000.
 class ScheduleGuiTest : public GuiTest {
 protected:
-    explicit ScheduleGuiTest(const QString& language = QStringLiteral("Français")) {
+    ScheduleGuiTest() : account_(data.addAccount(u"1"_s, 2026)) {
         registry.add<Elsewhere>(screen::MoisEnCours);
-        data.login(data.addAccount(QStringLiteral("1"), 2026), language);
         data.ctx().clock.setToday(QDate(2026, 1, 15));
-        data.addRow(month(), Row{{field::Rubriques, QStringLiteral("MAISON")},
-                                 {field::Libelle, QStringLiteral("LOYER")},
-                                 {field::NumCheque, QStringLiteral("1234")},
-                                 {field::Prix, QStringLiteral("500")},
-                                 {field::Poste, QStringLiteral("X")},
-                                 {field::Reste, QStringLiteral("1000")},
-                                 {field::Reserve, QString()}});
+        useLanguage(u"Français"_s);
+    }
+    // Logs in again in that language, whose month tables are apart.
+    void useLanguage(const QString& language) {
+        data.login(account_, language);
+        data.addRow(month(), Row{{field::Rubriques, u"MAISON"_s},
+                                 {field::Libelle, u"LOYER"_s},
+                                 {field::Reste, u"1000"_s},
+                                 {field::Reserve, QString()}}); // no reserve
+    }
+    void addScheduled(const QString& poste, const QString& label, const QString& prix) {
+        data.addRow(month(), Row{{field::Rubriques, u"ENERGIE"_s},
+                                 {field::Libelle, label},
+                                 {field::Prix, prix},
+                                 {field::Poste, poste}});
     }
     QString month() { return data.ctx().monthTable; }
     QList<Row> rows() { return data.rows(month()); }
+    // The six entry fields of a row, in the order they are written.
+    QStringList entry(int row) {
+        QStringList out;
+        for (const QString& f : EntryFields())
+            out << rows().value(row).value(f);
+        return out;
+    }
+    QStringList column(const QString& field) {
+        QStringList out;
+        for (const Row& r : rows())
+            out << r.value(field);
+        return out;
+    }
     QString label(const QString& name) const {
-        const QLabel* l = child<QLabel>(name);
-        return l ? l->text() : QString();
+        return child<QLabel>(name) ? child<QLabel>(name)->text() : QString();
     }
-    bool shown(const QString& name) const {
-        const QWidget* w = child<QWidget>(name);
-        return w && w->isVisible();
+    bool shown(const QString& name) const { return child(name) && child(name)->isVisible(); }
+    ui::InputField* input(int n) const { return child<ui::InputField>(u"Text%1"_s.arg(n)); }
+    // Answers Text<first>, Text<first+1>... in turn; an empty answer takes what is offered.
+    void answer(const QStringList& answers, int first = 1) {
+        for (const QString& a : answers)
+            Enter(input(first++), a);
     }
-    ui::InputField* input(const QString& name) const { return child<ui::InputField>(name); }
-    ui::Grid* grid() const { return child<ui::Grid>(QStringLiteral("MSFlexGrid1")); }
-    ui::ListBox* list() const { return child<ui::ListBox>(QStringLiteral("List1")); }
+    ui::Grid* grid() const { return child<ui::Grid>(u"MSFlexGrid1"_s); }
+    QStringList gridRows() const { return grid()->rowTexts(); }
+    ui::ListBox* list() const { return child<ui::ListBox>(u"List1"_s); }
     QList<int> visibleButtons() {
         QList<int> out;
         for (int i = 1; i <= toolbar()->count(); ++i)
@@ -63,10 +87,13 @@ protected:
         QDir().mkpath(data.ctx().filePath(name));
     }
     void unblockHandOver(const QString& name) { QDir(data.ctx().filePath(name)).removeRecursively(); }
+
+private:
+    QString account_;
 };
 
-inline QString Blanks(int n) {
-    return QString(n, QLatin1Char(' '));
+inline QString Pair(const QString& first, int blanks, const QString& second) {
+    return first + QString(blanks, u' ') + second;
 }
 
 } // namespace tirelou::test

@@ -10,181 +10,134 @@
 
 using namespace tirelou;
 using namespace tirelou::schedule;
+using namespace Qt::StringLiterals;
 using tirelou::test::Row;
-using tirelou::test::TestData;
 
 namespace {
 
-QString Blanks(int n) {
-    return QString(n, QLatin1Char(' '));
+QString Pair(const QString& first, int blanks, const QString& second) {
+    return first + QString(blanks, u' ') + second;
 }
 
-const QString Janvier = QStringLiteral("Janvier");
+const Row FirstRow{{field::Rubriques, u"MAISON"_s}, {field::Libelle, u"LOYER"_s}, {field::Prix, u"500"_s},
+                   {field::Poste, u"X"_s},          {field::Reste, u"1234,5"_s},  {field::Reserve, u"R1"_s}};
 
-Row Payment(const QString& label, const QString& prix = QStringLiteral("10")) {
-    return Row{{field::Rubriques, QStringLiteral("MAISON")}, {field::Libelle, label},
-               {field::NumCheque, QStringLiteral("1234")},   {field::Prix, prix},
-               {field::Date, QStringLiteral("02/01/2026")},  {field::Poste, QStringLiteral("X")}};
+Row EntryRow(const QString& category, const QString& label, const QString& numCheque, const QString& prix,
+             const QString& date, const QString& poste, const Row& more = {}) {
+    Row r{{field::Rubriques, category}, {field::Libelle, label}, {field::NumCheque, numCheque},
+          {field::Prix, prix},          {field::Date, date},     {field::Poste, poste}};
+    r.insert(more);
+    return r;
 }
 
-Row Scheduled(const QString& kind, const QString& label, const QString& prix) {
-    return Row{{field::Rubriques, QStringLiteral("ENERGIE")},
-               {field::Libelle, label},
-               {field::NumCheque,
-                kind == QLatin1String("P") ? QStringLiteral("PRELEVEMENT") : QStringLiteral("PREVISION")},
-               {field::Prix, prix},
-               {field::Date, QStringLiteral("05/01/2026")},
-               {field::Poste, kind}};
+Row Scheduled(const QString& poste, const QString& label, const QString& prix) {
+    return EntryRow(u"ENERGIE"_s, label, u"0"_s, prix, u"05/01/2026"_s, poste);
 }
 
+// Every month field is as given, "0" where not given.
+void ExpectRow(const Row& actual, const Row& given) {
+    for (const QString& f : MonthFields())
+        EXPECT_EQ(actual.value(f), given.value(f, u"0"_s)) << f.toStdString();
+}
+
+// An account on January whose first row holds the balance and a reserve text.
 class ScheduleTest : public ::testing::Test {
 protected:
-    void SetUp() override { data.login(data.addAccount(QStringLiteral("1"), 2026)); }
-    WorkingContext& ctx() { return data.ctx(); }
-    QList<Row> rows() const { return data.rows(Janvier); }
-    // The first row of a month: the balance and the reserve's amount.
-    void addFirstRow() {
-        data.addRow(Janvier, Row{{field::Rubriques, QStringLiteral("MAISON")},
-                                 {field::Libelle, QStringLiteral("LOYER")},
-                                 {field::Prix, QStringLiteral("500")},
-                                 {field::Poste, QStringLiteral("X")},
-                                 {field::Reste, QStringLiteral("1234,5")},
-                                 {field::Reserve, QStringLiteral("R1")}});
+    ScheduleTest() {
+        data.login(data.addAccount(u"1"_s, 2026));
+        add(FirstRow);
     }
-    TestData data;
+    WorkingContext& ctx() { return data.ctx(); }
+    void add(const Row& row) { data.addRow(u"Janvier"_s, row); }
+    QList<Row> rows() const { return data.rows(u"Janvier"_s); }
+    test::TestData data;
 };
 
 } // namespace
 
-TEST(SchedulePrix, EachWriterHasItsOwnLayout) {
-    // Direct-debit entry: trimmed monthly amount, 30 blanks, total with its sign position.
-    EXPECT_EQ(DirectDebitPrix(12.5, 3), QStringLiteral("12.5") + Blanks(30) + QStringLiteral(" 37.5"));
-    EXPECT_EQ(DirectDebitPrix(0.5, 3), QStringLiteral(".5") + Blanks(30) + QStringLiteral(" 1.5"));
-    EXPECT_EQ(DirectDebitPrix(-4, 2), QStringLiteral("-4") + Blanks(30) + QStringLiteral("-8"));
-    // Direct-debit modification: two decimals, 20 blanks.
-    EXPECT_EQ(ModifiedDirectDebitPrix(20, 6), QStringLiteral("20.00") + Blanks(20) + QStringLiteral(" 120"));
-    EXPECT_EQ(ModifiedDirectDebitPrix(0.5, 2), QStringLiteral(".50") + Blanks(20) + QStringLiteral(" 1"));
-    EXPECT_EQ(ModifiedDirectDebitPrix(1234.567, 1),
-              QStringLiteral("1234.57") + Blanks(20) + QStringLiteral(" 1234.567"));
-    // Forecast creation: the monthly amount keeps its sign position.
-    EXPECT_EQ(ForecastPrix(100, 4), QStringLiteral(" 100") + Blanks(30) + QStringLiteral(" 400"));
-    EXPECT_EQ(ForecastPrix(-10, 2), QStringLiteral("-10") + Blanks(30) + QStringLiteral("-20"));
-    // Forecast modification: the amount as typed, comma made a point, 20 blanks.
-    EXPECT_EQ(ModifiedForecastPrix(QStringLiteral(" 50 "), 3),
-              QStringLiteral("50") + Blanks(20) + QStringLiteral(" 150"));
-    EXPECT_EQ(ModifiedForecastPrix(QStringLiteral("12,5"), 3),
-              QStringLiteral("12.5") + Blanks(20) + QStringLiteral(" 37.5"));
-
-    // Every layout reads back as monthly amount and total.
-    for (const QString& prix : {DirectDebitPrix(12.5, 3), ModifiedDirectDebitPrix(12.5, 3),
-                                ForecastPrix(12.5, 3), ModifiedForecastPrix(QStringLiteral("12,5"), 3)}) {
-        EXPECT_DOUBLE_EQ(PairFirst(prix), 12.5) << prix.toStdString();
-        EXPECT_DOUBLE_EQ(PairSecond(prix), 37.5) << prix.toStdString();
-        EXPECT_DOUBLE_EQ(PairFirst(prix.trimmed()), 12.5); // as LoadMonth hands it over
+TEST(SchedulePrix, EachWriterHasItsOwnLayoutAndReadsBack) {
+    const struct {
+        QString prix, expected;
+        double monthly, total;
+    } cases[] = {
+        // Direct-debit entry: trimmed amount, 30 blanks, total with its sign position.
+        {DirectDebitPrix(12.5, 3), Pair(u"12.5"_s, 30, u" 37.5"_s), 12.5, 37.5},
+        {DirectDebitPrix(0.5, 3), Pair(u".5"_s, 30, u" 1.5"_s), 0.5, 1.5},
+        {DirectDebitPrix(-4, 2), Pair(u"-4"_s, 30, u"-8"_s), -4, -8},
+        // Direct-debit modification: "########.00", 20 blanks.
+        {ModifiedDirectDebitPrix(20, 6), Pair(u"20.00"_s, 20, u" 120"_s), 20, 120},
+        {ModifiedDirectDebitPrix(0.5, 2), Pair(u".50"_s, 20, u" 1"_s), 0.5, 1},
+        {ModifiedDirectDebitPrix(1234.567, 1), Pair(u"1234.57"_s, 20, u" 1234.567"_s), 1234.57, 1234.567},
+        // Forecast creation: the amount keeps its sign position, 30 blanks.
+        {ForecastPrix(100, 4), Pair(u" 100"_s, 30, u" 400"_s), 100, 400},
+        {ForecastPrix(-10, 2), Pair(u"-10"_s, 30, u"-20"_s), -10, -20},
+        // Forecast modification: the amount as typed with "," made ".", 20 blanks.
+        {ModifiedForecastPrix(u" 50 "_s, 3), Pair(u"50"_s, 20, u" 150"_s), 50, 150},
+        {ModifiedForecastPrix(u"12,5"_s, 3), Pair(u"12.5"_s, 20, u" 37.5"_s), 12.5, 37.5},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.expected.toStdString());
+        EXPECT_EQ(c.prix, c.expected);
+        EXPECT_DOUBLE_EQ(PairFirst(c.prix), c.monthly);
+        EXPECT_DOUBLE_EQ(PairSecond(c.prix), c.total);
+        EXPECT_DOUBLE_EQ(PairFirst(c.prix.trimmed()), c.monthly); // as LoadMonth hands it over
     }
 }
 
-TEST(SchedulePrix, TypedNumbersAndMonthCells) {
-    EXPECT_DOUBLE_EQ(TypedNumber(QStringLiteral(" 12,5 ")), 12.5);
-    EXPECT_DOUBLE_EQ(TypedNumber(QStringLiteral("1 234,5")), 1234.5);
-    EXPECT_DOUBLE_EQ(TypedNumber(QStringLiteral("ABC")), 0);
-    EXPECT_DOUBLE_EQ(TypedNumber(QStringLiteral("3 MOIS")), 3);
-    EXPECT_EQ(MonthsCell(4.0), QStringLiteral("4 Mois"));
-    EXPECT_EQ(MonthsCell(2.6), QStringLiteral("3 Mois"));
+TEST(SchedulePrix, TypedNumbersAndCells) {
+    EXPECT_DOUBLE_EQ(TypedNumber(u" 1 234,5 "_s), 1234.5);
+    EXPECT_DOUBLE_EQ(TypedNumber(u"ABC"_s), 0);
+    EXPECT_EQ(MonthsCell(2.6), u"3 Mois"_s);
     EXPECT_EQ(MonthsCell(std::nullopt), QString());
-    EXPECT_EQ(RemainderDisplay(QStringLiteral("1234,5")), QStringLiteral("1 234.50"));
-    EXPECT_EQ(RemainderDisplay(QString()), QStringLiteral("0.00"));
-    EXPECT_TRUE(IsKind(QStringLiteral(" P "), DirectDebitKind));
+    EXPECT_TRUE(IsKind(u" P "_s, DirectDebitKind));
     EXPECT_FALSE(IsKind(QString(), DirectDebitKind));
-    EXPECT_FALSE(IsKind(QStringLiteral("R"), DirectDebitKind));
 }
 
-TEST_F(ScheduleTest, DirectDebitIsAppendedWithZeroesWhenNoRowIsFree) {
-    addFirstRow();
-    const int row =
-        AddDirectDebit(ctx(), {QStringLiteral("ENERGIE"), QStringLiteral(" edf "), QStringLiteral("12,5"),
-                               QStringLiteral("3"), QStringLiteral("05/01/2026 ")});
-    EXPECT_EQ(row, 1);
-    const QList<Row> r = rows();
-    ASSERT_EQ(r.size(), 2);
-    EXPECT_EQ(r[1][field::Rubriques], QStringLiteral("ENERGIE"));
-    EXPECT_EQ(r[1][field::Libelle], QStringLiteral("EDF"));
-    EXPECT_EQ(r[1][field::NumCheque], QStringLiteral("PRELEVEMENT"));
-    EXPECT_EQ(r[1][field::Prix], QStringLiteral("12.5                               37.5"));
-    EXPECT_EQ(r[1][field::Prix], QStringLiteral("12.5") + Blanks(31) + QStringLiteral("37.5"));
-    EXPECT_EQ(r[1][field::Date], QStringLiteral("05/01/2026 ")); // stored as typed
-    EXPECT_EQ(r[1][field::Poste], QStringLiteral("P"));
-    for (const QString& f :
-         {field::Depot, field::Montant, field::Reste, field::MontPrecedent, field::Reserve})
-        EXPECT_EQ(r[1][f], QStringLiteral("0")) << f.toStdString();
+TEST_F(ScheduleTest, NewEntriesTakeTheFirstFreeRowElseAreAppended) {
+    add(Scheduled(u"X"_s, u"PHARMACIE"_s, u"10"_s));
+    add(Row{{field::Depot, u"PAIE"_s}, {field::Montant, u"800"_s}, {field::Reserve, u"01/01/2026"_s}});
 
-    // Letters for an amount store a zero direct debit.
-    AddDirectDebit(ctx(), {QStringLiteral("ENERGIE"), QStringLiteral("GAZ"), QStringLiteral("abc"),
-                           QStringLiteral("3"), QString()});
-    EXPECT_EQ(rows()[2][field::Prix], QStringLiteral("0") + Blanks(30) + QStringLiteral(" 0"));
-}
+    // A free row keeps its deposit; the date is stored as typed.
+    EXPECT_EQ(AddDirectDebit(ctx(), {u"ENERGIE"_s, u" edf "_s, u"12,5"_s, u"3"_s, u"05/01/2026 "_s}), 2);
+    ExpectRow(
+        rows()[2],
+        EntryRow(u"ENERGIE"_s, u"EDF"_s, u"PRELEVEMENT"_s, Pair(u"12.5"_s, 30, u" 37.5"_s), u"05/01/2026 "_s,
+                 u"P"_s,
+                 {{field::Depot, u"PAIE"_s}, {field::Montant, u"800"_s}, {field::Reserve, u"01/01/2026"_s}}));
 
-TEST_F(ScheduleTest, EntriesTakeTheFirstFreeRowEvenTheLast) {
-    addFirstRow();
-    data.addRow(Janvier, Payment(QStringLiteral("PHARMACIE")));
-    data.addRow(Janvier, Row{{field::Depot, QStringLiteral("PAIE")},
-                             {field::Montant, QStringLiteral("800")},
-                             {field::Reserve, QStringLiteral("01/01/2026")}}); // free entry slot
-    data.addRow(Janvier, Row{});                                               // free too
+    // None free: appended with "0" in the five other fields; letters for an amount give 0.
+    EXPECT_EQ(AddDirectDebit(ctx(), {u"ENERGIE"_s, u"GAZ"_s, u"abc"_s, u"3"_s, u"d"_s}), 3);
+    ExpectRow(rows()[3],
+              EntryRow(u"ENERGIE"_s, u"GAZ"_s, u"PRELEVEMENT"_s, Pair(u"0"_s, 30, u" 0"_s), u"d"_s, u"P"_s));
 
-    EXPECT_EQ(AddDirectDebit(ctx(), {QStringLiteral("ENERGIE"), QStringLiteral("EDF"), QStringLiteral("30"),
-                                     QStringLiteral("2"), QStringLiteral("d")}),
-              2);
-    QList<Row> r = rows();
-    ASSERT_EQ(r.size(), 4);
-    EXPECT_EQ(r[2][field::Libelle], QStringLiteral("EDF"));
-    EXPECT_EQ(r[2][field::Depot], QStringLiteral("PAIE")); // the deposit on that row stays
-    EXPECT_EQ(r[2][field::Montant], QStringLiteral("800"));
-    EXPECT_EQ(r[2][field::Reserve], QStringLiteral("01/01/2026"));
+    // Forecasts take the last row too when it is the free one.
+    add(Row{});
+    EXPECT_EQ(AddForecast(ctx(), {u"SANTE"_s, u" dentiste "_s, u"100"_s, u"4"_s, u" 06/01/2026 "_s}), 4);
+    ExpectRow(rows()[4], EntryRow(u"SANTE"_s, u"DENTISTE"_s, u"PREVISION"_s, Pair(u" 100"_s, 30, u" 400"_s),
+                                  u"06/01/2026"_s, u"R"_s));
 
-    // The last row is the only free one left: forecasts take it too.
-    EXPECT_EQ(
-        AddForecast(ctx(), {QStringLiteral("SANTE"), QStringLiteral(" dentiste "), QStringLiteral("100"),
-                            QStringLiteral("4"), QStringLiteral(" 06/01/2026 ")}),
-        3);
-    r = rows();
-    ASSERT_EQ(r.size(), 4);
-    EXPECT_EQ(r[3][field::Rubriques], QStringLiteral("SANTE"));
-    EXPECT_EQ(r[3][field::Libelle], QStringLiteral("DENTISTE"));
-    EXPECT_EQ(r[3][field::NumCheque], QStringLiteral("PREVISION"));
-    EXPECT_EQ(r[3][field::Prix], QStringLiteral(" 100") + Blanks(30) + QStringLiteral(" 400"));
-    EXPECT_EQ(r[3][field::Date], QStringLiteral("06/01/2026"));
-    EXPECT_EQ(r[3][field::Poste], QStringLiteral("R"));
-
-    // None free: the forecast is appended with its deposit slot emptied.
-    EXPECT_EQ(AddForecast(ctx(), {QStringLiteral("SANTE"), QStringLiteral("OPTICIEN"), QStringLiteral("50"),
-                                  QStringLiteral("2"), QStringLiteral("d")}),
-              4);
-    r = rows();
-    ASSERT_EQ(r.size(), 5);
-    EXPECT_EQ(r[4][field::Depot], QStringLiteral("0"));
-    EXPECT_EQ(r[4][field::Montant], QStringLiteral("0"));
-    EXPECT_EQ(r[4][field::Poste], QStringLiteral("R"));
+    // An appended forecast empties only its deposit slot.
+    EXPECT_EQ(AddForecast(ctx(), {u"SANTE"_s, u"OPTICIEN"_s, u"50"_s, u"2"_s, u"d"_s}), 5);
+    ExpectRow(rows()[5],
+              EntryRow(u"SANTE"_s, u"OPTICIEN"_s, u"PREVISION"_s, Pair(u" 50"_s, 30, u" 100"_s), u"d"_s,
+                       u"R"_s, {{field::Reste, {}}, {field::MontPrecedent, {}}, {field::Reserve, {}}}));
 }
 
 TEST_F(ScheduleTest, ListsGiveMonthsLeftAndTotals) {
-    addFirstRow();
-    data.addRow(Janvier, Scheduled(QStringLiteral("P"), QStringLiteral("EDF"), DirectDebitPrix(30, 4)));
-    data.addRow(Janvier, Scheduled(QStringLiteral("R"), QStringLiteral("DENTISTE"), ForecastPrix(100, 4)));
-    data.addRow(Janvier, Scheduled(QStringLiteral("P"), QStringLiteral("EAU"),
-                                   QStringLiteral("12,5") + Blanks(20) + QStringLiteral("25")));
-    data.addRow(Janvier, Scheduled(QStringLiteral("P"), QStringLiteral("GRATUIT"), DirectDebitPrix(0, 3)));
-    data.addRow(Janvier, Row{}); // free
+    add(Scheduled(u"P"_s, u"EDF"_s, DirectDebitPrix(30, 4)));
+    add(Scheduled(u"R"_s, u"DENTISTE"_s, ForecastPrix(100, 4)));
+    add(Scheduled(u"P"_s, u"EAU"_s, Pair(u"12,5"_s, 20, u"25"_s)));
+    add(Scheduled(u"P"_s, u"GRATUIT"_s, DirectDebitPrix(0, 3)));
+    add(Row{});
 
-    LoadMonth(ctx(), Janvier);
+    LoadMonth(ctx(), u"Janvier"_s);
     const ScheduledList debits = ListScheduled(ctx().month, DirectDebitKind);
     ASSERT_EQ(debits.items.size(), 3);
-    EXPECT_EQ(debits.items[0].index, 1);
-    EXPECT_EQ(debits.items[0].label, QStringLiteral("EDF"));
-    EXPECT_EQ(debits.items[0].category, QStringLiteral("ENERGIE"));
-    EXPECT_DOUBLE_EQ(debits.items[0].monthly, 30);
-    EXPECT_EQ(debits.items[0].stillToPayText, QStringLiteral("120"));
-    EXPECT_EQ(debits.items[0].monthsLeft, 4.0);
+    const ScheduledItem& edf = debits.items[0];
+    EXPECT_EQ(edf.index, 1);
+    EXPECT_EQ(edf.category, u"ENERGIE"_s);
+    EXPECT_EQ(edf.stillToPayText, u"120"_s);
+    EXPECT_EQ(edf.monthsLeft, 4.0);
     EXPECT_DOUBLE_EQ(debits.items[1].monthly, 12.5); // a comma reads as the decimal point
     EXPECT_EQ(debits.items[1].monthsLeft, 2.0);
     EXPECT_FALSE(debits.items[2].monthsLeft.has_value()); // no monthly amount: no count
@@ -193,217 +146,155 @@ TEST_F(ScheduleTest, ListsGiveMonthsLeftAndTotals) {
     const ScheduledList forecasts = ListScheduled(ctx().month, ForecastKind);
     ASSERT_EQ(forecasts.items.size(), 1);
     EXPECT_EQ(forecasts.items[0].index, 2);
-    EXPECT_EQ(forecasts.items[0].monthsLeft, 4.0);
     EXPECT_DOUBLE_EQ(forecasts.total, 100);
 
     EXPECT_TRUE(ScheduledAt(ctx().month, 2, ForecastKind).has_value());
-    EXPECT_FALSE(ScheduledAt(ctx().month, 1, ForecastKind).has_value());
-    EXPECT_FALSE(ScheduledAt(ctx().month, 5, ForecastKind).has_value());
-    EXPECT_FALSE(ScheduledAt(ctx().month, -1, ForecastKind).has_value());
+    for (int index : {1, 5, -1})
+        EXPECT_FALSE(ScheduledAt(ctx().month, index, ForecastKind).has_value()) << index;
 
-    // An empty month lists nothing.
-    LoadMonth(ctx(), QStringLiteral("Fevrier"));
+    LoadMonth(ctx(), u"Fevrier"_s);
     EXPECT_TRUE(ListScheduled(ctx().month, DirectDebitKind).items.isEmpty());
 }
 
-TEST_F(ScheduleTest, DirectDebitIsFoundAndChangedByItsPlaceAmongDirectDebits) {
-    addFirstRow();
-    data.addRow(Janvier, Scheduled(QStringLiteral("P"), QStringLiteral("EDF"), DirectDebitPrix(30, 4)));
-    data.addRow(Janvier, Payment(QStringLiteral("EAU")));
-    data.addRow(Janvier, Scheduled(QStringLiteral("P"), QStringLiteral("EAU"), DirectDebitPrix(12.5, 3)));
-    data.addRow(Janvier, Scheduled(QStringLiteral("P"), QStringLiteral("EAU"), DirectDebitPrix(8, 2)));
+TEST_F(ScheduleTest, ChangesRewriteOnlyTheRowTheyWereGiven) {
+    add(Scheduled(u"P"_s, u"EDF"_s, DirectDebitPrix(30, 4)));
+    add(Scheduled(u"X"_s, u"EAU"_s, u"10"_s));
+    add(Scheduled(u"P"_s, u"EAU"_s, DirectDebitPrix(12.5, 3)));
+    add(Scheduled(u"P"_s, u"EAU"_s, DirectDebitPrix(8, 2)));
+    add(Scheduled(u"R"_s, u"DENTISTE"_s, ForecastPrix(100, 4)));
 
     // The last direct debit with the label, counted among direct debits only.
-    const auto found = FindDirectDebit(ctx(), QStringLiteral("EAU"));
+    const auto found = FindDirectDebit(ctx(), u"EAU"_s);
     ASSERT_TRUE(found.has_value());
     EXPECT_EQ(found->index, 2);
     EXPECT_DOUBLE_EQ(found->monthly, 8);
-    EXPECT_FALSE(
-        FindDirectDebit(ctx(), QStringLiteral("LOYER")).has_value()); // a payment, not a direct debit
+    EXPECT_FALSE(FindDirectDebit(ctx(), u"LOYER"_s).has_value());
 
-    ASSERT_TRUE(ModifyDirectDebit(ctx(), 1,
-                                  {QStringLiteral(" eau de ville "), QStringLiteral("20"),
-                                   QStringLiteral("6"), QStringLiteral(" 10/01/2026 ")}));
-    QList<Row> r = rows();
-    EXPECT_EQ(r[3][field::Libelle], QStringLiteral("EAU DE VILLE"));
-    EXPECT_EQ(r[3][field::Prix], QStringLiteral("20.00") + Blanks(20) + QStringLiteral(" 120"));
-    EXPECT_EQ(r[3][field::Date], QStringLiteral("10/01/2026"));
-    EXPECT_EQ(r[3][field::Rubriques], QStringLiteral("ENERGIE"));
-    EXPECT_EQ(r[2][field::Libelle], QStringLiteral("EAU")); // the payment of the same label is untouched
-    EXPECT_EQ(r[2][field::Prix], QStringLiteral("10"));
-    LoadMonth(ctx(), Janvier);
-    EXPECT_EQ(ListScheduled(ctx().month, DirectDebitKind).items[1].monthsLeft, 6.0);
+    ASSERT_TRUE(ModifyDirectDebit(ctx(), 1, {u" eau de ville "_s, u"20"_s, u"6"_s, u" 10/01/2026 "_s}));
+    Row changed = Scheduled(u"P"_s, u"EAU DE VILLE"_s, Pair(u"20.00"_s, 20, u" 120"_s));
+    changed[field::Date] = u"10/01/2026"_s;
+    ExpectRow(rows()[3], changed);
+    ASSERT_TRUE(ModifyForecast(ctx(), 5, {u"dentiste"_s, u" 50 "_s, u"3"_s, u"07/01/2026"_s}));
+    EXPECT_EQ(rows()[5][field::Prix], Pair(u"50"_s, 20, u" 150"_s));
+    EXPECT_EQ(rows()[5][field::Date], u"07/01/2026"_s);
 
-    // An index past the direct debits writes nothing.
-    EXPECT_FALSE(
-        ModifyDirectDebit(ctx(), 3, {QStringLiteral("X"), QStringLiteral("1"), QStringLiteral("1"), {}}));
-    EXPECT_FALSE(
-        ModifyDirectDebit(ctx(), -1, {QStringLiteral("X"), QStringLiteral("1"), QStringLiteral("1"), {}}));
-    EXPECT_EQ(rows(), r);
-}
-
-TEST_F(ScheduleTest, ForecastIsChangedOnlyWhileItsRowIsAForecast) {
-    addFirstRow();
-    data.addRow(Janvier, Scheduled(QStringLiteral("R"), QStringLiteral("DENTISTE"), ForecastPrix(100, 4)));
-
-    ASSERT_TRUE(ModifyForecast(ctx(), 1,
-                               {QStringLiteral("dentiste"), QStringLiteral(" 50 "), QStringLiteral("3"),
-                                QStringLiteral("07/01/2026")}));
-    const QString prix = rows()[1][field::Prix];
-    EXPECT_EQ(prix, QStringLiteral("50") + Blanks(20) + QStringLiteral(" 150"));
-    EXPECT_DOUBLE_EQ(PairFirst(prix), 50);
-    EXPECT_DOUBLE_EQ(PairSecond(prix), 150);
-    EXPECT_EQ(rows()[1][field::Date], QStringLiteral("07/01/2026"));
-
+    // An index that is no longer one of its kind writes nothing.
     const QList<Row> before = rows();
-    EXPECT_FALSE(
-        ModifyForecast(ctx(), 0, {QStringLiteral("X"), QStringLiteral("1"), QStringLiteral("1"), {}}));
-    EXPECT_FALSE(
-        ModifyForecast(ctx(), 2, {QStringLiteral("X"), QStringLiteral("1"), QStringLiteral("1"), {}}));
+    const ScheduledEdit edit{u"X"_s, u"1"_s, u"1"_s, {}};
+    for (int index : {3, -1})
+        EXPECT_FALSE(ModifyDirectDebit(ctx(), index, edit)) << index;
+    for (int index : {0, 1, 6})
+        EXPECT_FALSE(ModifyForecast(ctx(), index, edit)) << index;
     EXPECT_EQ(rows(), before);
 }
 
 TEST_F(ScheduleTest, ErasingFreesTheFirstRowWithTheLabel) {
-    addFirstRow();
-    data.addRow(Janvier, Payment(QStringLiteral("EAU, GAZ")));
-    data.addRow(Janvier,
-                Scheduled(QStringLiteral("P"), QStringLiteral("EAU, GAZ"), DirectDebitPrix(12.5, 3)));
-    data.addRow(Janvier, Row{{field::Rubriques, QStringLiteral("SANTE")},
-                             {field::Libelle, QStringLiteral("L'OPTICIEN")},
-                             {field::Poste, QStringLiteral("R")},
-                             {field::Depot, QStringLiteral("PAIE")}});
+    add(Scheduled(u"X"_s, u"EAU, GAZ"_s, u"10"_s));
+    add(Scheduled(u"P"_s, u"EAU, GAZ"_s, DirectDebitPrix(12.5, 3)));
+    add(Row{{field::Rubriques, u"SANTE"_s},
+            {field::Libelle, u"L'OPTICIEN"_s},
+            {field::Poste, u"R"_s},
+            {field::Depot, u"PAIE"_s}});
 
-    // Found by the label as stored, quote and comma included; the first one in record order.
-    EXPECT_TRUE(EraseByLabel(ctx(), QStringLiteral("EAU, GAZ")));
-    QList<Row> r = rows();
-    for (const QString& f : EntryFields())
-        EXPECT_EQ(r[1][f], QStringLiteral("0")) << f.toStdString();
-    EXPECT_EQ(r[2][field::Libelle], QStringLiteral("EAU, GAZ"));
+    EXPECT_TRUE(EraseByLabel(ctx(), u"EAU, GAZ"_s));
+    EXPECT_TRUE(EraseByLabel(ctx(), u"L'OPTICIEN"_s));
+    const QList<Row> r = rows();
+    ExpectRow(r[1], {});
+    EXPECT_EQ(r[2][field::Libelle], u"EAU, GAZ"_s);
+    ExpectRow(r[3], {{field::Depot, u"PAIE"_s}}); // only the entry slot is freed
 
-    EXPECT_TRUE(EraseByLabel(ctx(), QStringLiteral("L'OPTICIEN")));
-    r = rows();
-    EXPECT_EQ(r[3][field::Rubriques], QStringLiteral("0"));
-    EXPECT_EQ(r[3][field::Depot], QStringLiteral("PAIE")); // only the entry slot is freed
-
-    EXPECT_FALSE(EraseByLabel(ctx(), QStringLiteral("ABSENT")));
+    EXPECT_FALSE(EraseByLabel(ctx(), u"ABSENT"_s));
     EXPECT_EQ(rows(), r);
 
-    // The freed row is the next entry's.
-    EXPECT_EQ(AddDirectDebit(ctx(), {QStringLiteral("ENERGIE"), QStringLiteral("EDF"), QStringLiteral("30"),
-                                     QStringLiteral("2"), QStringLiteral("d")}),
-              1);
-    EXPECT_EQ(rows().size(), 4);
+    EXPECT_EQ(AddDirectDebit(ctx(), {u"ENERGIE"_s, u"EDF"_s, u"30"_s, u"2"_s, u"d"_s}), 1);
 }
 
 TEST_F(ScheduleTest, ChosenItemTravelsWholeThroughModifXfr) {
     ScheduledItem item;
-    item.label = QStringLiteral("EAU, GAZ");
+    item.label = u"EAU, GAZ"_s;
     item.monthly = 12.5;
-    item.stillToPayText = QStringLiteral("37.5");
-    item.date = QStringLiteral("05/01/2026");
+    item.stillToPayText = u"37.5"_s;
+    item.date = u"05/01/2026"_s;
     WriteChosenItem(ctx(), item);
     const ChosenItem c = ReadChosenItem(ctx());
-    EXPECT_EQ(c.label, QStringLiteral("EAU, GAZ"));
+    EXPECT_EQ(c.label, item.label);
     EXPECT_DOUBLE_EQ(c.monthly, 12.5);
-    EXPECT_EQ(c.stillToPayText, QStringLiteral("37.5"));
-    EXPECT_EQ(c.date, QStringLiteral("05/01/2026"));
-    // the monthly amount goes as a number, in print form
+    EXPECT_EQ(c.stillToPayText, item.stillToPayText);
+    EXPECT_EQ(c.date, item.date);
     HandOverReader r(ctx(), handover::Modif);
     r.line();
-    EXPECT_EQ(r.line(), QStringLiteral(" 12.5 "));
+    EXPECT_EQ(r.line(), u" 12.5 "_s); // a number, in print form
 }
 
-TEST_F(ScheduleTest, ReserveFillsTheFirstThreeRows) {
-    addFirstRow();
-    const ReserveTexts t =
-        SaveReserve(ctx(), {QStringLiteral(" 12,5 "), QStringLiteral("3"), QStringLiteral("01/05/2026")});
+TEST_F(ScheduleTest, ReserveFillsTheFirstThreeRowsAndReadsBack) {
+    const ReserveTexts t = SaveReserve(ctx(), {u" 12,5 "_s, u"3"_s, u"01/05/2026"_s});
     EXPECT_DOUBLE_EQ(t.total, 37.5);
     QList<Row> r = rows();
     ASSERT_EQ(r.size(), 3);
-    EXPECT_EQ(r[0][field::Reserve], QStringLiteral("12.5"));
-    EXPECT_EQ(r[1][field::Reserve], QStringLiteral("12.5") + Blanks(17) + QStringLiteral(" 37.5"));
-    EXPECT_EQ(r[2][field::Reserve], QStringLiteral("01/05/2026"));
-    // row 1 keeps its entry and balance; rows 2 and 3 are new, "0" in every field but the
-    // reserve and the previous month's amount, which stays unset
-    EXPECT_EQ(r[0][field::Libelle], QStringLiteral("LOYER"));
-    EXPECT_EQ(r[0][field::Reste], QStringLiteral("1234,5"));
-    for (int i : {1, 2}) {
-        for (const QString& f : MonthFields()) {
-            if (f == field::MontPrecedent) {
-                EXPECT_EQ(r[i][f], QString()) << i;
-            } else if (f != field::Reserve) {
-                EXPECT_EQ(r[i][f], QStringLiteral("0")) << i << " " << f.toStdString();
-            }
-        }
-    }
+    Row first = FirstRow;
+    first[field::Reserve] = u"12.5"_s;
+    ExpectRow(r[0], first);
+    // Appended rows: "0" everywhere but the reserve and MontPrecedent, left unset.
+    ExpectRow(r[1], {{field::Reserve, Pair(u"12.5"_s, 17, u" 37.5"_s)}, {field::MontPrecedent, QString()}});
+    ExpectRow(r[2], {{field::Reserve, u"01/05/2026"_s}, {field::MontPrecedent, QString()}});
 
-    ReserveState s = ReadReserve(ctx());
+    const ReserveState s = ReadReserve(ctx());
     EXPECT_TRUE(s.present);
     EXPECT_DOUBLE_EQ(s.monthly, 12.5);
     EXPECT_DOUBLE_EQ(s.reserved, 12.5);
     EXPECT_DOUBLE_EQ(s.stillToReserve, 37.5);
     EXPECT_EQ(s.monthsLeft, 3.0);
-    EXPECT_EQ(s.date, QStringLiteral("01/05/2026"));
-    EXPECT_EQ(s.remainderText, QStringLiteral("1234,5"));
+    EXPECT_EQ(s.date, u"01/05/2026"_s);
+    EXPECT_EQ(s.remainderText, u"1234,5"_s);
 
     // A second save replaces the first; no row is added.
-    SaveReserve(ctx(), {QStringLiteral("40"), QStringLiteral("2,5"), QStringLiteral("02/01/2026")});
+    SaveReserve(ctx(), {u"40"_s, u"2,5"_s, u"02/01/2026"_s});
     r = rows();
     ASSERT_EQ(r.size(), 3);
-    EXPECT_EQ(r[0][field::Reserve], QStringLiteral("40"));
-    EXPECT_EQ(r[1][field::Reserve], QStringLiteral("40") + Blanks(17) + QStringLiteral(" 100"));
+    EXPECT_EQ(r[0][field::Reserve], u"40"_s);
+    EXPECT_EQ(r[1][field::Reserve], Pair(u"40"_s, 17, u" 100"_s));
     EXPECT_EQ(ReadReserve(ctx()).monthsLeft, 2.5);
 }
 
 TEST_F(ScheduleTest, ReserveOnAnEmptyMonthAndWithoutAmount) {
-    ReserveState s = ReadReserve(ctx());
-    EXPECT_FALSE(s.present);
-    EXPECT_EQ(s.remainderText, QString());
-    EXPECT_EQ(ReadRemainderText(ctx()), QString());
+    ctx().monthTable = u"Fevrier"_s;
+    EXPECT_FALSE(ReadReserve(ctx()).present);
+    EXPECT_EQ(ReadReserve(ctx()).remainderText, QString());
 
-    SaveReserve(ctx(), {QStringLiteral("0"), QStringLiteral("5"), QStringLiteral("d")});
-    const QList<Row> r = rows();
-    ASSERT_EQ(r.size(), 3);
-    EXPECT_EQ(r[0][field::Reste], QStringLiteral("0"));
-    EXPECT_EQ(r[0][field::Rubriques], QStringLiteral("0"));
-    EXPECT_EQ(r[1][field::Reserve], QStringLiteral("0") + Blanks(17) + QStringLiteral(" 0"));
-    s = ReadReserve(ctx());
+    SaveReserve(ctx(), {u"0"_s, u"5"_s, u"d"_s});
+    ASSERT_EQ(data.rows(u"Fevrier"_s).size(), 3);
+    ExpectRow(data.rows(u"Fevrier"_s)[0], {{field::Reserve, u"0"_s}, {field::MontPrecedent, QString()}});
+    const ReserveState s = ReadReserve(ctx());
     EXPECT_TRUE(s.present);
     EXPECT_FALSE(s.monthsLeft.has_value());
 
-    // A month whose first reserve text is blank has no reserve.
-    data.addRow(QStringLiteral("Fevrier"), Row{{field::Reserve, QStringLiteral("   ")}});
-    ctx().monthTable = QStringLiteral("Fevrier");
+    // A blank first reserve text means no reserve.
+    ctx().monthTable = u"Mars"_s;
+    data.addRow(u"Mars"_s, Row{{field::Reserve, u"   "_s}});
     EXPECT_FALSE(ReadReserve(ctx()).present);
 }
 
 TEST_F(ScheduleTest, ReserveSaveIsAllOrNothing) {
-    addFirstRow();
     // The file refuses a third row: the first two writes must not stay either.
-    ctx().accountDb.exec(
-        QStringLiteral("CREATE TRIGGER full BEFORE INSERT ON Janvier WHEN (SELECT count(*) FROM "
-                       "Janvier) >= 2 BEGIN SELECT RAISE(ABORT, 'full'); END;"));
-    EXPECT_THROW(SaveReserve(ctx(), {QStringLiteral("12,5"), QStringLiteral("3"), QStringLiteral("d")}),
-                 DbError);
+    ctx().accountDb.exec(u"CREATE TRIGGER full BEFORE INSERT ON Janvier WHEN (SELECT count(*) FROM "
+                         "Janvier) >= 2 BEGIN SELECT RAISE(ABORT, 'full'); END;"_s);
+    EXPECT_THROW(SaveReserve(ctx(), {u"12,5"_s, u"3"_s, u"d"_s}), DbError);
     const QList<Row> r = rows();
     ASSERT_EQ(r.size(), 1);
-    EXPECT_EQ(r[0][field::Reserve], QStringLiteral("R1"));
+    EXPECT_EQ(r[0][field::Reserve], u"R1"_s);
 }
 
 TEST_F(ScheduleTest, TotalsBeyondWhatCanBeKeptAreRefused) {
-    addFirstRow();
-    data.addRow(Janvier, Scheduled(QStringLiteral("P"), QStringLiteral("EDF"), DirectDebitPrix(30, 4)));
-    data.addRow(Janvier, Scheduled(QStringLiteral("R"), QStringLiteral("DENTISTE"), ForecastPrix(100, 4)));
+    add(Scheduled(u"P"_s, u"EDF"_s, DirectDebitPrix(30, 4)));
+    add(Scheduled(u"R"_s, u"DENTISTE"_s, ForecastPrix(100, 4)));
     const QList<Row> before = rows();
-    const QString huge = QStringLiteral("1E308");
-    const QString ten = QStringLiteral("10");
-    const ScheduledInput input{QStringLiteral("ENERGIE"), QStringLiteral("GAZ"), huge, ten,
-                               QStringLiteral("d")};
-    const ScheduledEdit edit{QStringLiteral("GAZ"), huge, ten, QStringLiteral("d")};
+    const QString huge = u"1E308"_s;
+    const ScheduledInput input{u"ENERGIE"_s, u"GAZ"_s, huge, u"10"_s, u"d"_s};
+    const ScheduledEdit edit{u"GAZ"_s, huge, u"10"_s, u"d"_s};
     EXPECT_THROW(AddDirectDebit(ctx(), input), std::range_error);
     EXPECT_THROW(AddForecast(ctx(), input), std::range_error);
     EXPECT_THROW(ModifyDirectDebit(ctx(), 0, edit), std::range_error);
     EXPECT_THROW(ModifyForecast(ctx(), 2, edit), std::range_error);
-    EXPECT_THROW(SaveReserve(ctx(), {huge, ten, QStringLiteral("d")}), std::range_error);
+    EXPECT_THROW(SaveReserve(ctx(), {huge, u"10"_s, u"d"_s}), std::range_error);
     EXPECT_EQ(rows(), before);
 }
