@@ -11,9 +11,7 @@
 namespace tirelou::accounts {
 
 ui::Grid* MakeAccountGrid(QWidget* parent) {
-    auto* grid = new ui::Grid(parent);
-    grid->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid->setAccessibleName(QStringLiteral("MSFlexGrid1"));
+    auto* grid = ui::Named<ui::Grid>(parent, QStringLiteral("MSFlexGrid1"));
     grid->setColumnCount(2);
     grid->setDesignedColumnWidths({450, 3200});
     grid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

@@ -46,13 +46,9 @@ Creer::Creer(const ui::ScreenEnv& env) : ScreenBase(env) {
     label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
     label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
     grid_ = MakeAccountGrid(this);
-    text1_ = new ui::InputField(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setAccessibleName(QStringLiteral("Text1"));
+    text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
     text1_->setMaxLength(40);
-    text2_ = new ui::InputField(this);
-    text2_->setObjectName(QStringLiteral("Text2"));
-    text2_->setAccessibleName(QStringLiteral("Text2"));
+    text2_ = ui::Named<ui::InputField>(this, QStringLiteral("Text2"));
     auto* picture = new ui::PiggyPicture(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setFixedSize(240, 180);

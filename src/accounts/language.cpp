@@ -6,6 +6,7 @@
 #include "data/workingcontext.h"
 #include "ui/logo.h"
 #include "ui/screennames.h"
+#include "ui/widgets.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -28,9 +29,7 @@ const QString kNotWritten = QStringLiteral("Le choix n'a pas pu Ãªtre enregistrÃ
 Language::Language(const ui::ScreenEnv& env) : ScreenBase(env) {
     label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("heading"));
     SetPromptLook(label1_);
-    combo1_ = new QComboBox(this);
-    combo1_->setObjectName(QStringLiteral("Combo1"));
-    combo1_->setAccessibleName(QStringLiteral("Combo1"));
+    combo1_ = ui::Named<QComboBox>(this, QStringLiteral("Combo1"));
     combo1_->addItems({French, English});
     combo1_->setMinimumWidth(200);
     command1_ = new QPushButton(QStringLiteral("OK"), this);

@@ -70,9 +70,7 @@ enum Button {
 };
 
 ui::InputField* MakeField(QWidget* parent, const QString& name) {
-    auto* f = new ui::InputField(parent);
-    f->setObjectName(name);
-    f->setAccessibleName(name);
+    auto* f = ui::Named<ui::InputField>(parent, name);
     f->setMaxLength(12);
     f->setFixedWidth(140);
     f->setAlignment(Qt::AlignCenter);

@@ -59,9 +59,7 @@ MotDePasse::MotDePasse(const ui::ScreenEnv& env) : ScreenBase(env) {
     label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
     label3_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("echo"));
     grid_ = MakeAccountGrid(this);
-    text1_ = new ui::InputField(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setAccessibleName(QStringLiteral("Text1"));
+    text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
     text1_->setEchoMode(QLineEdit::Password);
     auto* picture = new ui::PiggyPicture(this);
     picture->setObjectName(QStringLiteral("Picture1"));

@@ -8,6 +8,7 @@
 #include "ui/logo.h"
 #include "ui/mainframe.h"
 #include "ui/screennames.h"
+#include "ui/widgets.h"
 #include "ui/window.h"
 #include "version.h"
 
@@ -39,9 +40,7 @@ int Factor(const WorkingContext& ctx) {
 }
 
 QLabel* SplashLabel(QWidget* parent, const QString& name, qreal points, bool bold, const QString& colour) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setAccessibleName(name);
+    auto* label = ui::Named<QLabel>(parent, name);
     QFont f = label->font();
     f.setPointSizeF(points);
     f.setBold(bold);

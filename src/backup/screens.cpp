@@ -3,6 +3,8 @@
 
 namespace tirelou {
 
-void RegisterBackupScreens(ui::ScreenRegistry& registry) { (void)registry; }
+void RegisterBackupScreens(ui::ScreenRegistry& registry) {
+    (void)registry;
+}
 
 } // namespace tirelou

@@ -52,9 +52,7 @@ MoisSuivant::MoisSuivant(const ui::ScreenEnv& env) : ScreenBase(env) {
     label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
     label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
     label2_->setAlignment(Qt::AlignCenter);
-    grid_ = new ui::Grid(this);
-    grid_->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid_->setAccessibleName(QStringLiteral("MSFlexGrid1"));
+    grid_ = ui::Named<ui::Grid>(this, QStringLiteral("MSFlexGrid1"));
     grid_->setColumnCount(2);
     grid_->setDesignedColumnWidths({6000, 2000});
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

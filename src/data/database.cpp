@@ -1,7 +1,6 @@
 #include "data/database.h"
 
 #include <QFile>
-
 #include <sqlite3.h>
 
 namespace tirelou {
@@ -19,7 +18,9 @@ QString QuoteIdentifier(const QString& name) {
     return QLatin1Char('"') + q + QLatin1Char('"');
 }
 
-Database::~Database() { close(); }
+Database::~Database() {
+    close();
+}
 
 Database::Database(Database&& other) noexcept
     : db_(std::exchange(other.db_, nullptr)), path_(std::move(other.path_)) {}

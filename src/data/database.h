@@ -1,9 +1,9 @@
 #pragma once
 
+#include "data/errors.h"
+
 #include <QString>
 #include <QStringList>
-
-#include "data/errors.h"
 
 struct sqlite3;
 

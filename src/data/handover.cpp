@@ -38,7 +38,9 @@ HandOverReader::HandOverReader(const WorkingContext& ctx, const QString& name) {
         lines_.removeLast(); // the line end of the last value
 }
 
-bool HandOverReader::atEnd() const { return line_ >= lines_.size(); }
+bool HandOverReader::atEnd() const {
+    return line_ >= lines_.size();
+}
 
 QString HandOverReader::item() {
     if (atEnd()) {
@@ -60,7 +62,9 @@ QString HandOverReader::item() {
     return result;
 }
 
-double HandOverReader::numberItem() { return NumberValue(item()); }
+double HandOverReader::numberItem() {
+    return NumberValue(item());
+}
 
 QString HandOverReader::line() {
     if (atEnd()) {
@@ -73,7 +77,9 @@ QString HandOverReader::line() {
     return result;
 }
 
-bool LanguageFileExists(const WorkingContext& ctx) { return QFile::exists(ctx.filePath(handover::Langue)); }
+bool LanguageFileExists(const WorkingContext& ctx) {
+    return QFile::exists(ctx.filePath(handover::Langue));
+}
 
 void ReadLanguage(WorkingContext& ctx) {
     HandOverReader reader(ctx, handover::Langue);

@@ -45,7 +45,8 @@ Decimal ToDecimal(double value) {
 void SplitRounded(const Decimal& d, int places, std::string& intPart, std::string& fracPart) {
     // value = 0.d1d2d3... x 10^exponent, so digit k (from 1) has place value 10^(exponent - k).
     const auto digitAt = [&d](int k) {
-        return k >= 1 && k <= static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(k - 1)] : '0';
+        return k >= 1 && k <= static_cast<int>(d.digits.size()) ? d.digits[static_cast<std::size_t>(k - 1)]
+                                                                : '0';
     };
     std::string all; // every digit down to 10^-places, most significant first
     for (int k = 1; k <= d.exponent + places; ++k)
@@ -97,7 +98,9 @@ QString TrimmedNumberText(double value) {
     return s;
 }
 
-QString PrintNumberText(double value) { return NumberText(value) + QLatin1Char(' '); }
+QString PrintNumberText(double value) {
+    return NumberText(value) + QLatin1Char(' ');
+}
 
 double NumberValue(QStringView text) {
     std::string s;
@@ -210,11 +213,17 @@ QString FormatNumber(double value, QStringView pattern) {
     return out;
 }
 
-QString FormatAmount(double value) { return FormatNumber(value, u"### ### ### ##0.00"); }
+QString FormatAmount(double value) {
+    return FormatNumber(value, u"### ### ### ##0.00");
+}
 
-double PairFirst(QStringView text) { return AmountValue(text.left(15).trimmed()); }
+double PairFirst(QStringView text) {
+    return AmountValue(text.left(15).trimmed());
+}
 
-double PairSecond(QStringView text) { return AmountValue(PairSecondText(text)); }
+double PairSecond(QStringView text) {
+    return AmountValue(PairSecondText(text));
+}
 
 QString PairSecondText(QStringView text) {
     QString s = text.right(15).trimmed().toString();

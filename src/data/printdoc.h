@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <utility>
 #include <vector>
 
@@ -16,11 +15,11 @@ struct PrintCell {
 
 struct PrintLine {
     std::vector<PrintCell> cells; // empty for an empty line
-    bool pageBreak = false;        // a new page instead of a line
+    bool pageBreak = false;       // a new page instead of a line
 };
 
 struct PrintDocument {
-    QString title;                          // the print job's name
+    QString title; // the print job's name
     QString fontFamily = QStringLiteral("Arial");
     int fontSize = 10;
     std::vector<PrintLine> lines;

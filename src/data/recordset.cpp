@@ -1,8 +1,7 @@
 #include "data/recordset.h"
 
-#include <sqlite3.h>
-
 #include <memory>
+#include <sqlite3.h>
 
 namespace tirelou {
 namespace {
@@ -37,8 +36,8 @@ void RecordSet::open(Database& db, const QString& table, const Filters& filters)
         throw DbError("No open database");
     QString sql = QStringLiteral("SELECT rowid, * FROM ") + QuoteIdentifier(table);
     for (std::size_t i = 0; i < filters.size(); ++i)
-        sql += (i == 0 ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + QuoteIdentifier(filters[i].first) +
-               QStringLiteral("=?");
+        sql += (i == 0 ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) +
+               QuoteIdentifier(filters[i].first) + QStringLiteral("=?");
     sql += QStringLiteral(" ORDER BY rowid");
 
     Statement st = Prepare(db.handle(), sql);
@@ -84,7 +83,9 @@ void RecordSet::close() noexcept {
     mode_ = Mode::None;
 }
 
-bool RecordSet::eof() const { return pos_ < 0 || pos_ >= recordCount(); }
+bool RecordSet::eof() const {
+    return pos_ < 0 || pos_ >= recordCount();
+}
 
 void RecordSet::requireOpen() const {
     if (!db_)
@@ -162,7 +163,9 @@ void RecordSet::addNew() {
     mode_ = Mode::Add;
 }
 
-void RecordSet::cancelUpdate() noexcept { mode_ = Mode::None; }
+void RecordSet::cancelUpdate() noexcept {
+    mode_ = Mode::None;
+}
 
 void RecordSet::update() {
     requireOpen();
@@ -179,8 +182,9 @@ void RecordSet::update() {
     sqlite3* db = db_->handle();
     if (mode_ == Mode::Edit) {
         if (!names.isEmpty()) {
-            const QString sql = QStringLiteral("UPDATE ") + QuoteIdentifier(table_) + QStringLiteral(" SET ") +
-                                names.join(QStringLiteral("=?, ")) + QStringLiteral("=? WHERE rowid=?");
+            const QString sql = QStringLiteral("UPDATE ") + QuoteIdentifier(table_) +
+                                QStringLiteral(" SET ") + names.join(QStringLiteral("=?, ")) +
+                                QStringLiteral("=? WHERE rowid=?");
             Statement st = Prepare(db, sql);
             for (int i = 0; i < values.size(); ++i)
                 BindText(st.get(), i + 1, values[i]);
@@ -211,7 +215,8 @@ void RecordSet::update() {
 void RecordSet::deleteCurrent() {
     requireCurrent();
     sqlite3* db = db_->handle();
-    Statement st = Prepare(db, QStringLiteral("DELETE FROM ") + QuoteIdentifier(table_) + QStringLiteral(" WHERE rowid=?"));
+    Statement st = Prepare(db, QStringLiteral("DELETE FROM ") + QuoteIdentifier(table_) +
+                                   QStringLiteral(" WHERE rowid=?"));
     sqlite3_bind_int64(st.get(), 1, rows_[static_cast<std::size_t>(pos_)].rowid);
     StepDone(db, st.get());
     rows_.erase(rows_.begin() + pos_);

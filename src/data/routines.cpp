@@ -36,7 +36,9 @@ void LoadCategories(WorkingContext& ctx) {
     CloseWorkRs(ctx);
 }
 
-void CloseWorkRs(WorkingContext& ctx) { ctx.workRs.close(); }
+void CloseWorkRs(WorkingContext& ctx) {
+    ctx.workRs.close();
+}
 
 void LoadMonth(WorkingContext& ctx, const QString& table) {
     LoadedMonth m;
@@ -105,8 +107,8 @@ void LoadMonth(WorkingContext& ctx, const QString& table) {
 void MarkRowFree(WorkingContext& ctx) {
     LoadedMonth& m = ctx.month;
     const int i = ctx.loopIndex;
-    for (QStringList* list : {&m.entryCategory, &m.entryLabel, &m.entryNumber, &m.entryPrice, &m.entryDate,
-                              &m.entryKind})
+    for (QStringList* list :
+         {&m.entryCategory, &m.entryLabel, &m.entryNumber, &m.entryPrice, &m.entryDate, &m.entryKind})
         if (i >= 0 && i < list->size())
             (*list)[i] = QStringLiteral("0");
 }
@@ -125,8 +127,12 @@ constexpr char32_t kSurrogateCount = 0x800;
 constexpr char32_t kLast = 0x10FFFF;
 
 // The characters in order with the surrogate block left out: the shift is a move along it.
-char32_t ToRank(char32_t c) { return c >= kSurrogateFirst + kSurrogateCount ? c - kSurrogateCount : c; }
-char32_t FromRank(char32_t r) { return r >= kSurrogateFirst ? r + kSurrogateCount : r; }
+char32_t ToRank(char32_t c) {
+    return c >= kSurrogateFirst + kSurrogateCount ? c - kSurrogateCount : c;
+}
+char32_t FromRank(char32_t r) {
+    return r >= kSurrogateFirst ? r + kSurrogateCount : r;
+}
 constexpr char32_t kRanks = kLast + 1 - kSurrogateCount;
 
 QString Shift(const QString& text, bool forward) {
@@ -142,9 +148,13 @@ QString Shift(const QString& text, bool forward) {
 
 } // namespace
 
-QString EncodePassword(const QString& password) { return Shift(password, true); }
+QString EncodePassword(const QString& password) {
+    return Shift(password, true);
+}
 
-QString DecodePassword(const QString& stored) { return Shift(stored, false); }
+QString DecodePassword(const QString& stored) {
+    return Shift(stored, false);
+}
 
 QStringList ListAccountFiles(const QString& dir) {
     return QDir(dir).entryList({QStringLiteral("*") + AccountFileSuffix}, QDir::Files,
@@ -152,10 +162,13 @@ QStringList ListAccountFiles(const QString& dir) {
 }
 
 QString TodayField(const WorkingContext& ctx) {
-    return ctx.clock.today().toString(ctx.french() ? QStringLiteral("dd/MM/yyyy") : QStringLiteral("MM/dd/yyyy"));
+    return ctx.clock.today().toString(ctx.french() ? QStringLiteral("dd/MM/yyyy")
+                                                   : QStringLiteral("MM/dd/yyyy"));
 }
 
-bool IsFreeRow(const RecordSet& rs) { return rs.value(field::Rubriques).trimmed() == QLatin1String("0"); }
+bool IsFreeRow(const RecordSet& rs) {
+    return rs.value(field::Rubriques).trimmed() == QLatin1String("0");
+}
 
 void WriteEntryFields(RecordSet& rs, const Entry& e) {
     rs.setValue(field::Rubriques, e.rubriques);

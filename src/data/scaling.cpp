@@ -6,7 +6,9 @@
 namespace tirelou {
 namespace {
 
-bool WholeWithin(double v, double low, double high) { return v == std::floor(v) && v >= low && v <= high; }
+bool WholeWithin(double v, double low, double high) {
+    return v == std::floor(v) && v >= low && v <= high;
+}
 
 } // namespace
 
@@ -28,7 +30,9 @@ std::optional<int> WidthFactor(double screenWidthTwips) {
     return static_cast<int>(std::lround(screenWidthTwips / 120.15));
 }
 
-int Scaled(double designed, int factor) { return static_cast<int>(std::lround(designed / 100.0 * factor)); }
+int Scaled(double designed, int factor) {
+    return static_cast<int>(std::lround(designed / 100.0 * factor));
+}
 
 ControlRecord ApplyScale(const ControlRecord& d, int factor) {
     const auto s = [factor](double v) { return v / 100.0 * factor; };

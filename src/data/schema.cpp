@@ -9,8 +9,8 @@
 namespace tirelou {
 
 const QStringList& MonthFields() {
-    static const QStringList fields{field::Rubriques, field::Libelle, field::NumCheque, field::Prix,
-                                    field::Date,      field::Poste,   field::Depot,     field::Montant,
+    static const QStringList fields{field::Rubriques, field::Libelle,       field::NumCheque, field::Prix,
+                                    field::Date,      field::Poste,         field::Depot,     field::Montant,
                                     field::Reste,     field::MontPrecedent, field::Reserve};
     return fields;
 }
@@ -23,9 +23,9 @@ const QStringList& EntryFields() {
 
 const std::array<QString, 12>& FrenchMonthTables() {
     static const std::array<QString, 12> names{
-        QStringLiteral("Janvier"), QStringLiteral("Fevrier"), QStringLiteral("Mars"),
-        QStringLiteral("Avril"),   QStringLiteral("Mai"),     QStringLiteral("Juin"),
-        QStringLiteral("Juillet"), QStringLiteral("Aout"),    QStringLiteral("Septembre"),
+        QStringLiteral("Janvier"), QStringLiteral("Fevrier"),  QStringLiteral("Mars"),
+        QStringLiteral("Avril"),   QStringLiteral("Mai"),      QStringLiteral("Juin"),
+        QStringLiteral("Juillet"), QStringLiteral("Aout"),     QStringLiteral("Septembre"),
         QStringLiteral("Octobre"), QStringLiteral("Novembre"), QStringLiteral("Decembre")};
     return names;
 }
@@ -40,10 +40,13 @@ const std::array<QString, 12>& EnglishMonthTables() {
 }
 
 QString AccountFileName(const QString& accountNumber, int year) {
-    return accountNumber.trimmed() + QString::number(year).rightJustified(4, QLatin1Char('0')) + AccountFileSuffix;
+    return accountNumber.trimmed() + QString::number(year).rightJustified(4, QLatin1Char('0')) +
+           AccountFileSuffix;
 }
 
-QString AccountNumberOfFile(const QString& fileName) { return fileName.left(fileName.size() - 8).trimmed(); }
+QString AccountNumberOfFile(const QString& fileName) {
+    return fileName.left(fileName.size() - 8).trimmed();
+}
 
 int YearOfFile(const QString& fileName) {
     return static_cast<int>(NumberValue(fileName.trimmed().right(8).left(4)));

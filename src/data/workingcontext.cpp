@@ -8,11 +8,17 @@ namespace tirelou {
 
 WorkingContext::WorkingContext(QString dataDir) : dataDir_(QDir::cleanPath(std::move(dataDir))) {}
 
-QString WorkingContext::filePath(const QString& name) const { return QDir(dataDir_).filePath(name); }
+QString WorkingContext::filePath(const QString& name) const {
+    return QDir(dataDir_).filePath(name);
+}
 
-QString WorkingContext::archiveDir() const { return filePath(ArchiveFolderName); }
+QString WorkingContext::archiveDir() const {
+    return filePath(ArchiveFolderName);
+}
 
-QString WorkingContext::archivePath(const QString& name) const { return QDir(archiveDir()).filePath(name); }
+QString WorkingContext::archivePath(const QString& name) const {
+    return QDir(archiveDir()).filePath(name);
+}
 
 void OpenAccountDb(WorkingContext& ctx) {
     ctx.workRs.close();

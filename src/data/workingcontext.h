@@ -6,7 +6,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <array>
 
 namespace tirelou {
@@ -17,12 +16,12 @@ inline const QString English = QStringLiteral("English");
 // A month table in memory, as LoadMonth leaves it: six parallel entry columns indexed by
 // the row's position (0 for the first row), with one slot more than there are rows.
 struct LoadedMonth {
-    QStringList entryCategory; // Rubriques
-    QStringList entryLabel;    // Libelle
-    QStringList entryNumber;   // NumCheque
-    QStringList entryPrice;    // Prix
-    QStringList entryDate;     // Date
-    QStringList entryKind;     // Poste
+    QStringList entryCategory;  // Rubriques
+    QStringList entryLabel;     // Libelle
+    QStringList entryNumber;    // NumCheque
+    QStringList entryPrice;     // Prix
+    QStringList entryDate;      // Date
+    QStringList entryKind;      // Poste
     QStringList extraA, extraB; // empty, for the calling screen to fill
     int monthRowCount = 0;
     int usedRowCount = 0; // rows that are not free

@@ -34,12 +34,8 @@ BanqueUn::BanqueUn(const ui::ScreenEnv& env) : ScreenBase(env) {
     prompt_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("prompt"));
     labelEcho_ = makeLabel(QStringLiteral("Echo0"), QStringLiteral("echo"));
     amountEcho_ = makeLabel(QStringLiteral("Echo1"), QStringLiteral("echo"));
-    text1_ = new ui::InputField(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setAccessibleName(QStringLiteral("Text1"));
-    text2_ = new ui::InputField(this);
-    text2_->setObjectName(QStringLiteral("Text2"));
-    text2_->setAccessibleName(QStringLiteral("Text2"));
+    text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
+    text2_ = ui::Named<ui::InputField>(this, QStringLiteral("Text2"));
     amountEcho_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* lines = new QHBoxLayout;

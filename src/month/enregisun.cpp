@@ -44,9 +44,7 @@ EnregisUn::EnregisUn(const ui::ScreenEnv& env) : ScreenBase(env) {
     balance_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
     category_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("heading"));
     prompt_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("prompt"));
-    list1_ = new ui::ListBox(this);
-    list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setAccessibleName(QStringLiteral("List1"));
+    list1_ = ui::Named<ui::ListBox>(this, QStringLiteral("List1"));
 
     QFont chosen = category_->font();
     chosen.setPointSizeF(chosen.pointSizeF() * 1.3);

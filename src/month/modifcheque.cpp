@@ -50,12 +50,8 @@ ModifCheque::ModifCheque(const ui::ScreenEnv& env) : ScreenBase(env) {
     balance_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
     prompt_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("prompt"));
     value_ = makeLabel(QStringLiteral("Label6"), QStringLiteral("echo"));
-    list1_ = new ui::ListBox(this);
-    list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setAccessibleName(QStringLiteral("List1"));
-    grid1_ = new ui::Grid(this);
-    grid1_->setObjectName(QStringLiteral("Grid1"));
-    grid1_->setAccessibleName(QStringLiteral("Grid1"));
+    list1_ = ui::Named<ui::ListBox>(this, QStringLiteral("List1"));
+    grid1_ = ui::Named<ui::Grid>(this, QStringLiteral("Grid1"));
     grid1_->setDesignedColumnWidths({5200, 700, 2600});
     grid1_->horizontalHeader()->setSectionResizeMode(LabelColumn, QHeaderView::Stretch);
 

@@ -3,6 +3,8 @@
 
 namespace tirelou {
 
-void RegisterReportScreens(ui::ScreenRegistry& registry) { (void)registry; }
+void RegisterReportScreens(ui::ScreenRegistry& registry) {
+    (void)registry;
+}
 
 } // namespace tirelou

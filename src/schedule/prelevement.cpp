@@ -72,9 +72,7 @@ EnregisPrelev::EnregisPrelev(const ui::ScreenEnv& env) : ScreenBase(env) {
     remainder_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
     choiceHeading_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("heading"));
     chosen_ = makeLabel(QStringLiteral("Label6"), QStringLiteral("heading"));
-    list1_ = new ui::ListBox(this);
-    list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setAccessibleName(QStringLiteral("List1"));
+    list1_ = ui::Named<ui::ListBox>(this, QStringLiteral("List1"));
     list1_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     text1_ = MakeInput(this, QStringLiteral("Text1"));
     text2_ = MakeInput(this, QStringLiteral("Text2"));

@@ -57,9 +57,7 @@ Prevision::Prevision(const ui::ScreenEnv& env) : ScreenBase(env) {
     account_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("line"));
     remainder_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
     remainder_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    list1_ = new ui::ListBox(this);
-    list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setAccessibleName(QStringLiteral("List1"));
+    list1_ = ui::Named<ui::ListBox>(this, QStringLiteral("List1"));
     list1_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     grid_ = MakeGrid(this, {3400, 2400, 2900, 2300}, 0);
 

@@ -10,18 +10,14 @@
 namespace tirelou::schedule {
 
 ui::InputField* MakeInput(QWidget* parent, const QString& name) {
-    auto* input = new ui::InputField(parent);
-    input->setObjectName(name);
-    input->setAccessibleName(name);
+    auto* input = ui::Named<ui::InputField>(parent, name);
     input->setMinimumWidth(220);
     input->hide();
     return input;
 }
 
 ui::Grid* MakeGrid(QWidget* parent, const QList<int>& designedTwips, int wideColumn) {
-    auto* grid = new ui::Grid(parent);
-    grid->setObjectName(QStringLiteral("MSFlexGrid1"));
-    grid->setAccessibleName(QStringLiteral("MSFlexGrid1"));
+    auto* grid = ui::Named<ui::Grid>(parent, QStringLiteral("MSFlexGrid1"));
     grid->setDesignedColumnWidths(designedTwips);
     grid->horizontalHeader()->setSectionResizeMode(wideColumn, QHeaderView::Stretch);
     grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -71,14 +67,10 @@ FormRows::FormRows(QWidget* parent) : QWidget(parent), layout_(new QGridLayout(t
 
 int FormRows::addRow(const QString& promptName, const QString& echoName, ui::InputField* input) {
     const int row = static_cast<int>(prompts_.size());
-    auto* prompt = new QLabel(this);
-    prompt->setObjectName(promptName);
-    prompt->setAccessibleName(promptName);
+    auto* prompt = ui::Named<QLabel>(this, promptName);
     prompt->setProperty("role", QStringLiteral("prompt"));
     prompt->setMinimumWidth(240);
-    auto* echo = new QLabel(this);
-    echo->setObjectName(echoName);
-    echo->setAccessibleName(echoName);
+    auto* echo = ui::Named<QLabel>(this, echoName);
     echo->setProperty("role", QStringLiteral("echo"));
     layout_->addWidget(prompt, row, 0);
     layout_->addWidget(echo, row, 1);

@@ -23,7 +23,11 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     return false;
 }
 
-QString Application::lastError() { return g_lastError; }
-void Application::clearLastError() { g_lastError.clear(); }
+QString Application::lastError() {
+    return g_lastError;
+}
+void Application::clearLastError() {
+    g_lastError.clear();
+}
 
 } // namespace tirelou::ui

@@ -26,7 +26,9 @@ MainFrame::MainFrame(WorkingContext& ctx, const ScreenRegistry& registry, QWidge
 
 MainFrame::~MainFrame() = default;
 
-QString MainFrame::currentName() const { return current_ ? current_->objectName() : QString(); }
+QString MainFrame::currentName() const {
+    return current_ ? current_->objectName() : QString();
+}
 
 ScreenBase* MainFrame::open(const QString& name) {
     const ScreenFactory factory = registry_.find(name);

@@ -5,7 +5,6 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
-
 #include <functional>
 
 class QStackedWidget;
@@ -18,8 +17,7 @@ using ScreenFactory = std::function<ScreenBase*(const ScreenEnv&)>;
 class ScreenRegistry {
 public:
     void add(const QString& name, ScreenFactory factory) { factories_.insert(name, std::move(factory)); }
-    template <class Screen>
-    void add(const QString& name) {
+    template <class Screen> void add(const QString& name) {
         add(name, [](const ScreenEnv& env) -> ScreenBase* { return new Screen(env); });
     }
     ScreenFactory find(const QString& name) const { return factories_.value(name); }

@@ -2,7 +2,6 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
-
 #include <optional>
 
 namespace tirelou::ui {
@@ -26,10 +25,18 @@ void MessageBox::show(QWidget* parent, const QString& text, const QString& title
     box.exec();
 }
 
-void MessageBox::setRecording(bool on) { g_recording = on; }
-bool MessageBox::recording() { return g_recording; }
-const QList<ShownMessage>& MessageBox::recorded() { return g_recorded; }
-void MessageBox::clearRecorded() { g_recorded.clear(); }
+void MessageBox::setRecording(bool on) {
+    g_recording = on;
+}
+bool MessageBox::recording() {
+    return g_recording;
+}
+const QList<ShownMessage>& MessageBox::recorded() {
+    return g_recorded;
+}
+void MessageBox::clearRecorded() {
+    g_recorded.clear();
+}
 
 QString FileChooser::existingDirectory(QWidget* parent, const QString& title, const QString& start) {
     if (g_nextDirectory) {
@@ -40,6 +47,8 @@ QString FileChooser::existingDirectory(QWidget* parent, const QString& title, co
     return QFileDialog::getExistingDirectory(parent, title, start);
 }
 
-void FileChooser::setNextDirectory(const QString& path) { g_nextDirectory = path; }
+void FileChooser::setNextDirectory(const QString& path) {
+    g_nextDirectory = path;
+}
 
 } // namespace tirelou::ui

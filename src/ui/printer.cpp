@@ -57,7 +57,8 @@ PrintResult Print(const PrintDocument& doc, const WorkingContext& ctx) {
     PrintResult result;
     if (QPrinterInfo::defaultPrinter().isNull()) {
         const QString name = (doc.title.isEmpty() ? QStringLiteral("Tirelou") : doc.title) +
-                             ctx.clock.now().toString(QStringLiteral("-yyyyMMdd-hhmmss")) + QStringLiteral(".pdf");
+                             ctx.clock.now().toString(QStringLiteral("-yyyyMMdd-hhmmss")) +
+                             QStringLiteral(".pdf");
         result.pdfPath = ctx.filePath(name);
         result.ok = PrintToPdf(doc, result.pdfPath);
         if (!result.ok)

@@ -38,22 +38,34 @@ ScreenBase::ScreenBase(const ScreenEnv& env) : ctx_(env.ctx), frame_(env.frame) 
 
 ScreenBase::~ScreenBase() = default;
 
-bool ScreenBase::french() const { return ctx_.french(); }
+bool ScreenBase::french() const {
+    return ctx_.french();
+}
 
-QString ScreenBase::caption() const { return captionStrip_->text(); }
+QString ScreenBase::caption() const {
+    return captionStrip_->text();
+}
 
-void ScreenBase::readLanguage() { ReadLanguage(ctx_); }
+void ScreenBase::readLanguage() {
+    ReadLanguage(ctx_);
+}
 
 void ScreenBase::setCaption(const QString& caption) {
     captionStrip_->setText(caption);
     setWindowTitle(caption);
 }
 
-void ScreenBase::setFrameCaption(const QString& caption) { frame_.setCaption(caption); }
+void ScreenBase::setFrameCaption(const QString& caption) {
+    frame_.setCaption(caption);
+}
 
-void ScreenBase::open(const QString& screen) { frame_.open(screen); }
+void ScreenBase::open(const QString& screen) {
+    frame_.open(screen);
+}
 
-void ScreenBase::endProgram() { frame_.endProgram(); }
+void ScreenBase::endProgram() {
+    frame_.endProgram();
+}
 
 Toolbar* ScreenBase::toolbar() {
     if (!toolbar_) {
@@ -105,9 +117,7 @@ void ScreenBase::pause(std::function<void()> then) {
 }
 
 QLabel* ScreenBase::makeLabel(const QString& name, const QString& role) {
-    auto* label = new QLabel(this);
-    label->setObjectName(name);
-    label->setAccessibleName(name);
+    auto* label = Named<QLabel>(this, name);
     if (!role.isEmpty()) {
         label->setProperty("role", role);
         ApplyRoleFont(label, role);

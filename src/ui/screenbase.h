@@ -4,7 +4,6 @@
 #include "ui/messagebox.h"
 
 #include <QWidget>
-
 #include <functional>
 
 class QLabel;

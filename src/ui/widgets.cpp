@@ -1,12 +1,12 @@
 #include "ui/widgets.h"
 
+#include "data/scaling.h"
+
 #include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QToolButton>
-
-#include "data/scaling.h"
 
 namespace tirelou::ui {
 
@@ -24,8 +24,8 @@ void InputField::keyPressEvent(QKeyEvent* event) {
     const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
                        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
     if (upperCase_ && typed && text.toUpper() != text) {
-        QKeyEvent upper(event->type(), event->key(), event->modifiers(), text.toUpper(), event->isAutoRepeat(),
-                        static_cast<ushort>(event->count()));
+        QKeyEvent upper(event->type(), event->key(), event->modifiers(), text.toUpper(),
+                        event->isAutoRepeat(), static_cast<ushort>(event->count()));
         QLineEdit::keyPressEvent(&upper);
         event->setAccepted(upper.isAccepted());
         return;
@@ -39,7 +39,8 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     setSpacing(2);
-    connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit itemChosen(row(item)); });
+    connect(this, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { emit itemChosen(row(item)); });
 }
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
@@ -140,7 +141,9 @@ void Grid::clearAll() {
     setRowCount(0);
 }
 
-void Grid::setHeadingRows(int rows) { headingRows_ = rows; }
+void Grid::setHeadingRows(int rows) {
+    headingRows_ = rows;
+}
 
 void Grid::setDesignedColumnWidths(const QList<int>& twips) {
     designedWidths_ = twips;

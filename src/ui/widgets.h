@@ -4,7 +4,6 @@
 #include <QListWidget>
 #include <QTableWidget>
 #include <QToolBar>
-
 #include <vector>
 
 class QToolButton;
@@ -13,6 +12,14 @@ class QToolButton;
 // rely on (toolbar buttons by index from 1, grid cells by row and column with row 0 as
 // the heading) and reports user actions by signals.
 namespace tirelou::ui {
+
+// Makes a control named for the tests and for screen readers alike.
+template <class Control> Control* Named(QWidget* parent, const QString& name) {
+    auto* control = new Control(parent);
+    control->setObjectName(name);
+    control->setAccessibleName(name);
+    return control;
+}
 
 // A one-line input. Enter completes it; typed characters are turned into upper case
 // before they reach the field unless that is switched off.

@@ -16,8 +16,12 @@ void SetTop(QWidget* window, bool on) {
 
 } // namespace
 
-void KeepOnTop(QWidget* window) { SetTop(window, true); }
+void KeepOnTop(QWidget* window) {
+    SetTop(window, true);
+}
 
-void ReleaseTop(QWidget* window) { SetTop(window, false); }
+void ReleaseTop(QWidget* window) {
+    SetTop(window, false);
+}
 
 } // namespace tirelou::ui

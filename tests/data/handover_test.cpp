@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace tirelou;
@@ -64,7 +63,8 @@ TEST_F(HandOverTest, AFileThatCannotBeWrittenStopsTheAction) {
 }
 
 TEST_F(HandOverTest, LineByLineKeepsTheLineAsItIs) {
-    WriteHandOver(ctx, handover::Modif, {QStringLiteral("MAISON"), 12.5, QStringLiteral(" L'EPICERIE, RUE ")});
+    WriteHandOver(ctx, handover::Modif,
+                  {QStringLiteral("MAISON"), 12.5, QStringLiteral(" L'EPICERIE, RUE ")});
     HandOverReader r(ctx, handover::Modif);
     EXPECT_EQ(r.line(), QStringLiteral("MAISON"));
     const QString number = r.line();
@@ -95,7 +95,8 @@ TEST_F(HandOverTest, LanguageFile) {
     EXPECT_EQ(ctx.language, QStringLiteral("English"));
 
     WriteLanguage(ctx, French);
-    EXPECT_EQ(bytes(handover::Langue), QByteArray("Fran\xc3\xa7" "ais\r\n"));
+    EXPECT_EQ(bytes(handover::Langue), QByteArray("Fran\xc3\xa7"
+                                                  "ais\r\n"));
     ctx.language.clear();
     ReadLanguage(ctx);
     EXPECT_TRUE(ctx.french());

@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 using namespace tirelou;
@@ -45,9 +44,10 @@ protected:
 } // namespace
 
 TEST_F(RecordSetTest, TemplateHoldsEveryTableEmpty) {
-    for (const QString& t : {QStringLiteral("Usager"), QStringLiteral("Mois"), QStringLiteral("Rubriques"),
-                             QStringLiteral("Rubriqueseng"), QStringLiteral("Janvier"), QStringLiteral("Decembre"),
-                             QStringLiteral("January"), QStringLiteral("December"), QStringLiteral("Aout")}) {
+    for (const QString& t :
+         {QStringLiteral("Usager"), QStringLiteral("Mois"), QStringLiteral("Rubriques"),
+          QStringLiteral("Rubriqueseng"), QStringLiteral("Janvier"), QStringLiteral("Decembre"),
+          QStringLiteral("January"), QStringLiteral("December"), QStringLiteral("Aout")}) {
         EXPECT_TRUE(db.hasTable(t)) << t.toStdString();
         RecordSet rs;
         rs.open(db, t);
@@ -135,7 +135,8 @@ TEST_F(RecordSetTest, MisuseIsReportedNotFatal) {
     RecordSet rs;
     EXPECT_THROW(rs.moveFirst(), DbError);
     EXPECT_THROW(rs.open(db, QStringLiteral("Nowhere")), DbError);
-    EXPECT_THROW(rs.open(db, QStringLiteral("Mars"), {{QStringLiteral("Nofield"), QStringLiteral("x")}}), DbError);
+    EXPECT_THROW(rs.open(db, QStringLiteral("Mars"), {{QStringLiteral("Nofield"), QStringLiteral("x")}}),
+                 DbError);
     rs.open(db, QStringLiteral("Mars"));
     rs.moveFirst(); // an empty set: moving is allowed, reading is not
     EXPECT_TRUE(rs.eof());

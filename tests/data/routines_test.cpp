@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 using namespace tirelou;
@@ -55,14 +54,19 @@ TEST_F(RoutinesTest, LoadCategoriesReadsTheListOfTheLanguage) {
 
 TEST_F(RoutinesTest, LoadMonthColumnsTotalsAndReserves) {
     using test::Row;
+    data.addRow(QStringLiteral("Janvier"), Row{{field::Rubriques, QStringLiteral(" MAISON ")},
+                                               {field::Libelle, QStringLiteral("LOYER ")},
+                                               {field::NumCheque, QStringLiteral("1234")},
+                                               {field::Prix, QStringLiteral("500")},
+                                               {field::Date, QStringLiteral("01/01/2026")},
+                                               {field::Poste, QStringLiteral("X")},
+                                               {field::Montant, QStringLiteral("-20")},
+                                               {field::Reste, QStringLiteral("1234,5")},
+                                               {field::MontPrecedent, QStringLiteral("900.25")},
+                                               {field::Reserve, QStringLiteral("12.5")}});
     data.addRow(QStringLiteral("Janvier"),
-                Row{{field::Rubriques, QStringLiteral(" MAISON ")}, {field::Libelle, QStringLiteral("LOYER ")},
-                    {field::NumCheque, QStringLiteral("1234")}, {field::Prix, QStringLiteral("500")},
-                    {field::Date, QStringLiteral("01/01/2026")}, {field::Poste, QStringLiteral("X")},
-                    {field::Montant, QStringLiteral("-20")}, {field::Reste, QStringLiteral("1234,5")},
-                    {field::MontPrecedent, QStringLiteral("900.25")}, {field::Reserve, QStringLiteral("12.5")}});
-    data.addRow(QStringLiteral("Janvier"),
-                Row{{field::Libelle, QStringLiteral("STALE")}, {field::Montant, QStringLiteral("35.5")},
+                Row{{field::Libelle, QStringLiteral("STALE")},
+                    {field::Montant, QStringLiteral("35.5")},
                     {field::Depot, QStringLiteral("SALAIRE")},
                     {field::Reserve, QStringLiteral("12.5                  37.5")}});
     data.addRow(QStringLiteral("Janvier"), Row{{field::Reserve, QStringLiteral("01/05/2026")}});
@@ -83,8 +87,8 @@ TEST_F(RoutinesTest, LoadMonthColumnsTotalsAndReserves) {
     EXPECT_EQ(m.entryLabel[0], QStringLiteral("LOYER"));
     EXPECT_EQ(m.entryKind[0], QStringLiteral("X"));
     // a free row shows "0" in all six columns, whatever else it holds
-    for (const QStringList* col : {&m.entryCategory, &m.entryLabel, &m.entryNumber, &m.entryPrice, &m.entryDate,
-                                   &m.entryKind})
+    for (const QStringList* col :
+         {&m.entryCategory, &m.entryLabel, &m.entryNumber, &m.entryPrice, &m.entryDate, &m.entryKind})
         EXPECT_EQ((*col)[1], QStringLiteral("0"));
     EXPECT_EQ(m.extraA.size(), 5);
 
@@ -106,7 +110,8 @@ TEST_F(RoutinesTest, LoadMonthNeverFails) {
     EXPECT_EQ(ctx().month.entryLabel.size(), 1);
     EXPECT_FALSE(ctx().workRs.isOpen());
 
-    data.addRow(QStringLiteral("Mars"), {{field::Reste, QStringLiteral("10")}}); // one row: no reserve rows 2-3
+    data.addRow(QStringLiteral("Mars"),
+                {{field::Reste, QStringLiteral("10")}}); // one row: no reserve rows 2-3
     LoadMonth(ctx(), QStringLiteral("Mars"));
     EXPECT_EQ(ctx().month.reserveTexts[1], QString());
 }
@@ -115,8 +120,9 @@ TEST_F(RoutinesTest, LoadMonthSkipsOnlyTheStepTheFileRefuses) {
     // A month table made elsewhere, without the deposit amount field.
     ctx().accountDb.exec(QStringLiteral("CREATE TABLE Bizarre (Rubriques TEXT, Libelle TEXT, NumCheque TEXT, "
                                         "Prix TEXT, Date TEXT, Poste TEXT, Reste TEXT, MontPrecedent TEXT)"));
-    ctx().accountDb.exec(QStringLiteral("INSERT INTO Bizarre VALUES ('MAISON', 'LOYER', '12', '500', 'd', 'X', "
-                                        "'750', '900')"));
+    ctx().accountDb.exec(
+        QStringLiteral("INSERT INTO Bizarre VALUES ('MAISON', 'LOYER', '12', '500', 'd', 'X', "
+                       "'750', '900')"));
     LoadMonth(ctx(), QStringLiteral("Bizarre"));
     const LoadedMonth& m = ctx().month;
     EXPECT_EQ(m.monthRowCount, 1);
@@ -130,10 +136,12 @@ TEST_F(RoutinesTest, LoadMonthSkipsOnlyTheStepTheFileRefuses) {
 
 TEST_F(RoutinesTest, PlaceEntryReusesTheFirstFreeRow) {
     using test::Row;
-    const Entry e{QStringLiteral("MAISON"), QStringLiteral("LOYER"), QStringLiteral("12"), QStringLiteral("500"),
-                  QStringLiteral("01/01/2026"), QStringLiteral("X")};
-    data.addRow(QStringLiteral("Avril"), Row{{field::Rubriques, QStringLiteral("SANTE")}, {field::Reste, QStringLiteral("9")}});
-    data.addRow(QStringLiteral("Avril"), Row{{field::Depot, QStringLiteral("PAIE")}, {field::Montant, QStringLiteral("7")}});
+    const Entry e{QStringLiteral("MAISON"), QStringLiteral("LOYER"),      QStringLiteral("12"),
+                  QStringLiteral("500"),    QStringLiteral("01/01/2026"), QStringLiteral("X")};
+    data.addRow(QStringLiteral("Avril"),
+                Row{{field::Rubriques, QStringLiteral("SANTE")}, {field::Reste, QStringLiteral("9")}});
+    data.addRow(QStringLiteral("Avril"),
+                Row{{field::Depot, QStringLiteral("PAIE")}, {field::Montant, QStringLiteral("7")}});
     data.addRow(QStringLiteral("Avril"), Row{});
 
     RecordSet rs;
@@ -191,7 +199,8 @@ TEST(Files, DataFolderChoice) {
     EXPECT_EQ(ResolveDataDir(args, QStringLiteral("/tmp/env")), QStringLiteral("/tmp/a"));
     EXPECT_EQ(ResolveDataDir({QStringLiteral("tirelou"), QStringLiteral("--data-dir=/tmp/b")}, {}),
               QStringLiteral("/tmp/b"));
-    EXPECT_EQ(ResolveDataDir({QStringLiteral("tirelou")}, QStringLiteral("/tmp/env")), QStringLiteral("/tmp/env"));
+    EXPECT_EQ(ResolveDataDir({QStringLiteral("tirelou")}, QStringLiteral("/tmp/env")),
+              QStringLiteral("/tmp/env"));
     EXPECT_FALSE(ResolveDataDir({QStringLiteral("tirelou")}, {}).isEmpty());
 }
 

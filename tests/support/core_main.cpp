@@ -1,5 +1,4 @@
 #include <QCoreApplication>
-
 #include <gtest/gtest.h>
 
 // Core tests get an application object: some routines run on its timers.

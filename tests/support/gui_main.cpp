@@ -3,7 +3,6 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
@@ -11,7 +10,8 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir runtime;
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFile::setPermissions(runtime.path(),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     }
     tirelou::ui::Application app(argc, argv);

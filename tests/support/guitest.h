@@ -5,9 +5,8 @@
 #include "ui/messagebox.h"
 #include "ui/widgets.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 // Drives screens the way a user does: keys typed into the field, Enter, clicks on the
@@ -35,8 +34,7 @@ protected:
     QString currentName() const { return frame->currentName(); }
 
     // A named control of the current screen; fails the test when there is none.
-    template <class T = QWidget>
-    T* child(const QString& name) const {
+    template <class T = QWidget> T* child(const QString& name) const {
         T* w = current() ? current()->findChild<T*>(name) : nullptr;
         if (!w)
             ADD_FAILURE() << "no control " << name.toStdString() << " on " << currentName().toStdString();

@@ -6,14 +6,13 @@
 #include "data/schema.h"
 
 #include <QFile>
-
 #include <stdexcept>
 
 namespace tirelou::test {
 
 QStringList DefaultFrenchCategories() {
-    return {QStringLiteral("ASSURANCES"), QStringLiteral("ENERGIE"),  QStringLiteral("HABILLEMENT"),
-            QStringLiteral("IMPOTS"),     QStringLiteral("MAISON"),   QStringLiteral("LOISIRS"),
+    return {QStringLiteral("ASSURANCES"),  QStringLiteral("ENERGIE"), QStringLiteral("HABILLEMENT"),
+            QStringLiteral("IMPOTS"),      QStringLiteral("MAISON"),  QStringLiteral("LOISIRS"),
             QStringLiteral("PRELEVEMENT"), QStringLiteral("VOITURE"), QStringLiteral("VACANCES"),
             QStringLiteral("SANTE")};
 }
@@ -34,7 +33,9 @@ TestData::TestData() {
 
 TestData::~TestData() = default;
 
-QString TestData::path(const QString& name) const { return ctx_->filePath(name); }
+QString TestData::path(const QString& name) const {
+    return ctx_->filePath(name);
+}
 
 QString TestData::addAccount(const QString& number, int year, const QString& password, int month) {
     const QString name = AccountFileName(number, year);
@@ -100,7 +101,9 @@ QList<Row> ReadRows(Database& db, const QString& table) {
 
 } // namespace
 
-QList<Row> TestData::rows(const QString& table) const { return ReadRows(ctx_->accountDb, table); }
+QList<Row> TestData::rows(const QString& table) const {
+    return ReadRows(ctx_->accountDb, table);
+}
 
 QList<Row> TestData::rowsOf(const QString& filePath, const QString& table) const {
     Database db;
@@ -108,6 +111,8 @@ QList<Row> TestData::rowsOf(const QString& filePath, const QString& table) const
     return ReadRows(db, table);
 }
 
-void TestData::setLanguage(const QString& language) { WriteLanguage(*ctx_, language); }
+void TestData::setLanguage(const QString& language) {
+    WriteLanguage(*ctx_, language);
+}
 
 } // namespace tirelou::test

@@ -5,7 +5,6 @@
 #include <QMap>
 #include <QString>
 #include <QTemporaryDir>
-
 #include <memory>
 
 namespace tirelou::test {

@@ -222,8 +222,9 @@ TEST(Printer, TextsLandAtTheirColumnsInThePdf) {
     TestData data;
     PrintDocument doc;
     doc.title = QStringLiteral("Essai");
-    doc.emptyLines(2).line({{50, QStringLiteral("PRELEVEMENT")}}).line(
-        {{5, QStringLiteral("LOYER")}, {60, QStringLiteral("500 €")}});
+    doc.emptyLines(2)
+        .line({{50, QStringLiteral("PRELEVEMENT")}})
+        .line({{5, QStringLiteral("LOYER")}, {60, QStringLiteral("500 €")}});
     doc.newPage().line({{5, QStringLiteral("Page deux")}});
     const QString pdf = data.path(QStringLiteral("essai.pdf"));
     ASSERT_TRUE(ui::PrintToPdf(doc, pdf));
@@ -242,7 +243,10 @@ TEST(Printer, TextsLandAtTheirColumnsInThePdf) {
     ASSERT_GE(pages.size(), 2);
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Page deux")));
     // LOYER at column 5 stands left of the amount at column 60
-    const QString loyer = text.section(QLatin1Char('\n'), 0, -1).split(QLatin1Char('\n')).filter(QStringLiteral("LOYER")).value(0);
+    const QString loyer = text.section(QLatin1Char('\n'), 0, -1)
+                              .split(QLatin1Char('\n'))
+                              .filter(QStringLiteral("LOYER"))
+                              .value(0);
     EXPECT_LT(loyer.indexOf(QStringLiteral("LOYER")), loyer.indexOf(QStringLiteral("500")));
 }
 
