@@ -1,10 +1,14 @@
 #include "accounts/accountgrid.h"
 
 #include "accounts/accounts.h"
+#include "accounts/screenlook.h"
 #include "data/workingcontext.h"
+#include "ui/logo.h"
 #include "ui/widgets.h"
 
+#include <QBoxLayout>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScrollBar>
 #include <algorithm>
 
@@ -49,6 +53,35 @@ void FitAccountGrid(ui::Grid* grid) {
     constexpr int kMostRows = 14;
     const int rows = std::clamp(grid->rowCount() + 1, kFewestRows, kMostRows);
     grid->setFixedHeight(rows * grid->verticalHeader()->defaultSectionSize() + 2 * grid->frameWidth());
+}
+
+void LayOutAccountScreen(QVBoxLayout* body, QLabel* title, QLabel* prompt, ui::Grid* grid,
+                         QWidget* belowGrid) {
+    auto* picture = new ui::PiggyPicture(grid->parentWidget());
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setFixedSize(240, 180);
+
+    auto* column = new QVBoxLayout;
+    column->addWidget(grid, 1, Qt::AlignHCenter);
+    column->addSpacing(6);
+    column->addWidget(belowGrid);
+
+    auto* middle = new QHBoxLayout;
+    middle->addStretch(1);
+    middle->addWidget(picture, 0, Qt::AlignTop);
+    middle->addSpacing(32);
+    middle->addLayout(column);
+    middle->addStretch(1);
+
+    SetTitleLook(title);
+    SetPromptLook(prompt);
+    body->addStretch(1);
+    body->addWidget(title);
+    body->addSpacing(10);
+    body->addWidget(prompt, 0, Qt::AlignHCenter);
+    body->addSpacing(18);
+    body->addLayout(middle);
+    body->addStretch(2);
 }
 
 } // namespace tirelou::accounts

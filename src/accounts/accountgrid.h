@@ -7,6 +7,8 @@ class Grid;
 }
 } // namespace tirelou
 
+class QLabel;
+class QVBoxLayout;
 class QWidget;
 
 namespace tirelou::accounts {
@@ -22,5 +24,10 @@ int FillAccountGrid(ui::Grid* grid, WorkingContext& ctx, bool freeRow);
 
 // Narrows the grid to its columns once they are scaled, so it sits centred in the screen.
 void FitAccountGrid(ui::Grid* grid);
+
+// The layout the account screens share: the title and the prompt above, the picture on the
+// left, the grid on the right with `belowGrid` (the screen's fields) under it.
+void LayOutAccountScreen(QVBoxLayout* body, QLabel* title, QLabel* prompt, ui::Grid* grid,
+                         QWidget* belowGrid);
 
 } // namespace tirelou::accounts

@@ -2,11 +2,9 @@
 
 #include "accounts/accountgrid.h"
 #include "accounts/accounts.h"
-#include "accounts/screenlook.h"
 #include "data/handover.h"
 #include "data/numbers.h"
 #include "data/workingcontext.h"
-#include "ui/logo.h"
 #include "ui/screennames.h"
 #include "ui/widgets.h"
 
@@ -49,37 +47,14 @@ Creer::Creer(const ui::ScreenEnv& env) : ScreenBase(env) {
     text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
     text1_->setMaxLength(40);
     text2_ = ui::Named<ui::InputField>(this, QStringLiteral("Text2"));
-    auto* picture = new ui::PiggyPicture(this);
-    picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setFixedSize(240, 180);
 
-    auto* column = new QVBoxLayout;
-    column->addWidget(grid_, 1, Qt::AlignHCenter);
-    column->addSpacing(6);
     // One field shows at a time, always in the same place: the screen does not jump.
     fieldBox_ = new QWidget(this);
     auto* fields = new QVBoxLayout(fieldBox_);
     fields->setContentsMargins(0, 0, 0, 0);
     fields->addWidget(text1_);
     fields->addWidget(text2_);
-    column->addWidget(fieldBox_);
-
-    auto* middle = new QHBoxLayout;
-    middle->addStretch(1);
-    middle->addWidget(picture, 0, Qt::AlignTop);
-    middle->addSpacing(32);
-    middle->addLayout(column);
-    middle->addStretch(1);
-
-    SetTitleLook(label1_);
-    SetPromptLook(label2_);
-    body()->addStretch(1);
-    body()->addWidget(label1_);
-    body()->addSpacing(10);
-    body()->addWidget(label2_, 0, Qt::AlignHCenter);
-    body()->addSpacing(18);
-    body()->addLayout(middle);
-    body()->addStretch(2);
+    LayOutAccountScreen(body(), label1_, label2_, grid_, fieldBox_);
 
     toolbar()->addButton(QString());
     connect(toolbar(), &ui::Toolbar::buttonClicked, this, [this](int index) {

@@ -3,11 +3,9 @@
 #include "accounts/accountgrid.h"
 #include "accounts/accounts.h"
 #include "accounts/links.h"
-#include "accounts/screenlook.h"
 #include "data/errors.h"
 #include "data/numbers.h"
 #include "data/workingcontext.h"
-#include "ui/logo.h"
 #include "ui/mainframe.h"
 #include "ui/screennames.h"
 #include "ui/widgets.h"
@@ -61,9 +59,6 @@ MotDePasse::MotDePasse(const ui::ScreenEnv& env) : ScreenBase(env) {
     grid_ = MakeAccountGrid(this);
     text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
     text1_->setEchoMode(QLineEdit::Password);
-    auto* picture = new ui::PiggyPicture(this);
-    picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setFixedSize(240, 180);
 
     passwordRow_ = new QWidget(this);
     auto* row = new QHBoxLayout(passwordRow_);
@@ -74,27 +69,7 @@ MotDePasse::MotDePasse(const ui::ScreenEnv& env) : ScreenBase(env) {
     keep.setRetainSizeWhenHidden(true); // the screen does not jump when the row shows
     passwordRow_->setSizePolicy(keep);
 
-    auto* column = new QVBoxLayout;
-    column->addWidget(grid_, 1, Qt::AlignHCenter);
-    column->addSpacing(6);
-    column->addWidget(passwordRow_);
-
-    auto* middle = new QHBoxLayout;
-    middle->addStretch(1);
-    middle->addWidget(picture, 0, Qt::AlignTop);
-    middle->addSpacing(32);
-    middle->addLayout(column);
-    middle->addStretch(1);
-
-    SetTitleLook(label1_);
-    SetPromptLook(label2_);
-    body()->addStretch(1);
-    body()->addWidget(label1_);
-    body()->addSpacing(10);
-    body()->addWidget(label2_, 0, Qt::AlignHCenter);
-    body()->addSpacing(18);
-    body()->addLayout(middle);
-    body()->addStretch(2);
+    LayOutAccountScreen(body(), label1_, label2_, grid_, passwordRow_);
 
     for (int i = Create; i <= ChangeLanguage; ++i)
         toolbar()->addButton(QString());
