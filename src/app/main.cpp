@@ -29,9 +29,9 @@ int main(int argc, char** argv) {
     tirelou::FolderLock lock(dataDir);
     const tirelou::FolderCheck check = tirelou::TakeDataFolder(dataDir, lock);
     if (!check.message.isEmpty())
-        tirelou::ui::MessageBox::show(
-            nullptr, check.message, QStringLiteral("TIRELOU"),
-            check.busy ? tirelou::ui::MessageIcon::Stop : tirelou::ui::MessageIcon::Information);
+        tirelou::ui::MessageBox::show(nullptr, check.message, QStringLiteral("TIRELOU"),
+                                      check.busy ? tirelou::ui::MessageIcon::Stop
+                                                 : tirelou::ui::MessageIcon::Information);
     if (check.busy)
         return 1;
     if (!tirelou::EnsureTemplate(dataDir))

@@ -1,7 +1,6 @@
 #include "closing/rollover.h"
 
 #include "closing/recovery.h"
-
 #include "data/numbers.h"
 #include "data/schema.h"
 
