@@ -204,7 +204,7 @@ RecoveryReport RecoverDataFolder(const QString& dataDir) {
 
 FolderCheck TakeDataFolder(const QString& dataDir, FolderLock& lock) {
     if (!lock.tryLock())
-        return {true, FolderBusyMessage(dataDir)};
+        return {true, lock.heldElsewhere() ? FolderBusyMessage(dataDir) : FolderLockFailedMessage(dataDir)};
     return {false, RecoveryMessage(RecoverDataFolder(dataDir))};
 }
 

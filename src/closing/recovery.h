@@ -66,7 +66,8 @@ class FolderLock;
 
 // The start's hold on the data folder, before the splash: the lock first, so that a second
 // copy of the program touches nothing, then the recovery. `busy` when another program holds
-// the folder; `message` is what to tell the user in either case (empty when all is well).
+// the folder (or the lock cannot be written): the start goes no further. `message` is what
+// to tell the user in either case (empty when all is well).
 struct FolderCheck {
     bool busy = false;
     QString message;

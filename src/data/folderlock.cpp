@@ -20,10 +20,17 @@ bool FolderLock::tryLock() {
 
 QString FolderBusyMessage(const QString& dataDir) {
     const QString folder = QDir::toNativeSeparators(dataDir);
-    return QStringLiteral("Le programme est déjà ouvert sur le dossier de données %1.\n"
+    return QStringLiteral("Le programme est déjà ouvert sur ce dossier de données :\n%1\n"
                           "Utilisez la fenêtre déjà ouverte, ou fermez-la avant de relancer.\n\n"
-                          "The program is already open on the data folder %1.\n"
+                          "The program is already open on this data folder:\n%1\n"
                           "Use the window already open, or close it before starting again.")
+        .arg(folder);
+}
+
+QString FolderLockFailedMessage(const QString& dataDir) {
+    const QString folder = QDir::toNativeSeparators(dataDir);
+    return QStringLiteral("Le programme ne peut pas écrire dans le dossier de données :\n%1\n\n"
+                          "The program cannot write in the data folder:\n%1")
         .arg(folder);
 }
 

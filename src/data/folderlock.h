@@ -19,6 +19,9 @@ public:
     // cannot be written).
     bool tryLock();
     bool isLocked() const { return file_.isLocked(); }
+    // After a failed tryLock(): whether a running program holds the folder, rather than
+    // the lock file being impossible to write.
+    bool heldElsewhere() const { return file_.error() == QLockFile::LockFailedError; }
     void unlock() { file_.unlock(); }
 
     // The lock file's name in the data folder.
@@ -30,5 +33,7 @@ private:
 
 // What a second start on a busy folder says, in French and in English.
 QString FolderBusyMessage(const QString& dataDir);
+// What a start says when it cannot write its lock file in the folder.
+QString FolderLockFailedMessage(const QString& dataDir);
 
 } // namespace tirelou
