@@ -11,13 +11,10 @@
 using namespace tirelou;
 using namespace tirelou::schedule;
 using namespace Qt::StringLiterals;
+using tirelou::test::Pair;
 using tirelou::test::Row;
 
 namespace {
-
-QString Pair(const QString& first, int blanks, const QString& second) {
-    return first + QString(blanks, u' ') + second;
-}
 
 const Row FirstRow{{field::Rubriques, u"MAISON"_s}, {field::Libelle, u"LOYER"_s}, {field::Prix, u"500"_s},
                    {field::Poste, u"X"_s},          {field::Reste, u"1234,5"_s},  {field::Reserve, u"R1"_s}};
