@@ -24,8 +24,6 @@ public:
 private:
     void onToolbar(int index);
 
-    QLabel* title_;
-    QLabel* heading_;
     QLabel* account_;
     QLabel* bank_;
     ui::Grid* grid_;
@@ -46,8 +44,6 @@ private:
     void save();
     void onToolbar(int index);
 
-    QLabel* title_;
-    QLabel* heading_;
     QLabel* account_;
     QLabel* kind_;
     QLabel* remainder_;
