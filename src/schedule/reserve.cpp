@@ -79,7 +79,7 @@ void Reserve::load() {
     MonthTableName(ctx(), ctx().currentMonth);
     account_->setText(text(kViewAccount) + ctx().accountNumber);
 
-    ReserveState r;
+    StoredReserve r;
     guarded([&] { r = ReadReserve(ctx()); });
     if (r.present) {
         bank_->setText(text(kBank) + RemainderDisplay(r.remainderText));

@@ -52,7 +52,7 @@ private:
     ui::InputField* text1_;
     ui::InputField* text2_;
     ui::InputField* text3_;
-    ReserveState current_;
+    StoredReserve current_;
 };
 
 } // namespace tirelou::schedule

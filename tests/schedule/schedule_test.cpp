@@ -235,7 +235,7 @@ TEST_F(ScheduleTest, ReserveFillsTheFirstThreeRowsAndReadsBack) {
     ExpectRow(r[1], {{field::Reserve, Pair(u"12.5"_s, 17, u" 37.5"_s)}, {field::MontPrecedent, QString()}});
     ExpectRow(r[2], {{field::Reserve, u"01/05/2026"_s}, {field::MontPrecedent, QString()}});
 
-    const ReserveState s = ReadReserve(ctx());
+    const StoredReserve s = ReadReserve(ctx());
     EXPECT_TRUE(s.present);
     EXPECT_DOUBLE_EQ(s.monthly, 12.5);
     EXPECT_DOUBLE_EQ(s.reserved, 12.5);
@@ -261,7 +261,7 @@ TEST_F(ScheduleTest, ReserveOnAnEmptyMonthAndWithoutAmount) {
     SaveReserve(ctx(), {u"0"_s, u"5"_s, u"d"_s});
     ASSERT_EQ(data.rows(u"Fevrier"_s).size(), 3);
     ExpectRow(data.rows(u"Fevrier"_s)[0], {{field::Reserve, u"0"_s}, {field::MontPrecedent, QString()}});
-    const ReserveState s = ReadReserve(ctx());
+    const StoredReserve s = ReadReserve(ctx());
     EXPECT_TRUE(s.present);
     EXPECT_FALSE(s.monthsLeft.has_value());
 
