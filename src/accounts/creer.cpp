@@ -6,6 +6,7 @@
 #include "data/numbers.h"
 #include "data/workingcontext.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QHBoxLayout>
@@ -16,7 +17,6 @@ namespace tirelou::accounts {
 namespace {
 
 constexpr ui::Caption kCaption{u"Creer un Compte", u"To create an Account"};
-constexpr ui::Caption kTitle{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
 constexpr ui::Caption kReturn{u"RETOUR", u"RETURN"};
 
 constexpr ui::Caption kPickFreeRow{u"Cliquez sur la ligne libre pour créer un compte",
@@ -41,8 +41,7 @@ const QString kBoxTitle = QStringLiteral("TIRELOU");
 } // namespace
 
 Creer::Creer(const ui::ScreenEnv& env) : ScreenBase(env) {
-    label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    keepCaptioned(label1_, kTitle);
+    label1_ = makeTitle(ui::TitleCaptionCaps);
     label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
     grid_ = MakeAccountGrid(this);
     text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));

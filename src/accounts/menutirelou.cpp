@@ -8,6 +8,7 @@
 #include "ui/logo.h"
 #include "ui/mainframe.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QHBoxLayout>
@@ -20,7 +21,6 @@ namespace tirelou::accounts {
 namespace {
 
 constexpr ui::Caption kFrameCaption{u"Menu Tirelou", u"Menu Tirelou"};
-constexpr ui::Caption kTitle{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
 constexpr ui::Caption kMonthLine{u"Mois En Cours ", u"Month in progress "};
 constexpr ui::Caption kEmptyAccount{u"CE COMPTE EST VIDE, A CREER", u"THIS ACCOUNT is EMPTY, TO to CREATE"};
 constexpr ui::Caption kRestart{u"RECOMMENCEZ", u"RESTART"};
@@ -86,12 +86,11 @@ MenuTirelou::MenuTirelou(const ui::ScreenEnv& env) : ScreenBase(env) {
     toolbar1_->setOrientation(Qt::Vertical);
     connect(toolbar1_, &ui::Toolbar::buttonClicked, this, &MenuTirelou::onToolbar);
 
-    label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    label1_ = makeTitle(ui::TitleCaptionCaps);
     label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("line"));
     label3_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
     label4_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
     label5_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("prompt"));
-    keepCaptioned(label1_, kTitle);
     SetTitleLook(label1_);
     SetLineLook(label2_);
     SetLineLook(label3_);

@@ -8,6 +8,7 @@
 #include "data/workingcontext.h"
 #include "ui/mainframe.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QHBoxLayout>
@@ -18,7 +19,6 @@ namespace tirelou::accounts {
 namespace {
 
 constexpr ui::Caption kCaption{u"Mot de Passe", u"Password"};
-constexpr ui::Caption kTitle{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
 constexpr ui::Caption kButtons[] = {
     {u"CREER COMPTE", u"To CREATE ACCOUNT"},
     {u"SUPPRIMER COMPTE", u"To SUPPRESS ACCOUNT"},
@@ -55,8 +55,7 @@ enum Button { Create = 1, Delete, ReadMe, Leave, ChangeLanguage };
 } // namespace
 
 MotDePasse::MotDePasse(const ui::ScreenEnv& env) : ScreenBase(env) {
-    label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    keepCaptioned(label1_, kTitle);
+    label1_ = makeTitle(ui::TitleCaptionCaps);
     label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
     label3_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("echo"));
     grid_ = MakeAccountGrid(this);

@@ -4,6 +4,7 @@
 #include "data/workingcontext.h"
 #include "ui/printer.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QLabel>
@@ -14,7 +15,6 @@ namespace tirelou {
 namespace {
 
 constexpr ui::Caption kCaption{u"Mois Suivant", u"Following month"};
-constexpr ui::Caption kBanner{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
 constexpr ui::Caption kSorting{u"PATIENTEZ JE TRIE", u"EXERCISE PATIENCE I SORT OUT"};
 constexpr ui::Caption kSortingArchives{u"PATIENTEZ JE TRIE VOS ARCHIVES",
                                        u"EXERCISE PATIENCE I SORT OUT YOUR ARCHIVES"};
@@ -48,7 +48,7 @@ enum Button { Quit = 1, Print = 2 };
 } // namespace
 
 MoisSuivant::MoisSuivant(const ui::ScreenEnv& env) : ScreenBase(env) {
-    label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    label1_ = makeTitle(ui::TitleCaptionCaps);
     label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
     label2_->setAlignment(Qt::AlignCenter);
     grid_ = ui::Named<ui::Grid>(this, QStringLiteral("MSFlexGrid1"));
@@ -64,7 +64,6 @@ MoisSuivant::MoisSuivant(const ui::ScreenEnv& env) : ScreenBase(env) {
     label1_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     label2_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     body()->addStretch(0);
-    keepCaptioned(label1_, kBanner);
     setCaption(kCaption);
     connect(makeToolbar(kButtons), &ui::Toolbar::buttonClicked, this, &MoisSuivant::onToolbar);
 }

@@ -15,7 +15,6 @@ namespace tirelou::month {
 namespace {
 
 constexpr ui::Caption kCaption{u"Entree / Sortie", u"Entered / Exit"};
-constexpr ui::Caption kTitle{u" Tirelou Familial ", u" Domestic Tirelou "};
 constexpr ui::Caption kPromptLabel{u"INTITULE", u"TITLED"};
 constexpr ui::Caption kPromptAmount{u"MONTANT", u"GOING UP"};
 constexpr ui::Caption kButtons[] = {
@@ -26,8 +25,7 @@ enum Button { Record = 1, Redo = 2, Leave = 3 };
 } // namespace
 
 BanqueUn::BanqueUn(const ui::ScreenEnv& env) : ScreenBase(env) {
-    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    keepCaptioned(title, kTitle);
+    QLabel* title = makeTitle(ui::TitleCaption);
     lines_ = makeAccountLine(QStringLiteral("Label2"), QStringLiteral("Label3"));
     prompt_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("prompt"));
     labelEcho_ = makeLabel(QStringLiteral("Echo0"), QStringLiteral("echo"));

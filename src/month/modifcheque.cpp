@@ -18,7 +18,6 @@ namespace tirelou::month {
 namespace {
 
 constexpr ui::Caption kCaption{u"Modif Paiement", u"To modify Payment"};
-constexpr ui::Caption kTitle{u" Tirelou Familial ", u" Domestic Tirelou "};
 constexpr ui::Caption kColLabel{u"Intitulé", u"Titled"};
 constexpr ui::Caption kColPosition{u"N°", u"N°"};
 constexpr ui::Caption kColAmount{u"Montant", u"Going up"};
@@ -43,8 +42,7 @@ QString Formatted(double amount) {
 } // namespace
 
 ModifCheque::ModifCheque(const ui::ScreenEnv& env) : ScreenBase(env) {
-    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    keepCaptioned(title, kTitle);
+    QLabel* title = makeTitle(ui::TitleCaption);
     category_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
     lines_ = makeAccountLine(QStringLiteral("Label3"), QStringLiteral("Label4"));
     prompt_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("prompt"));

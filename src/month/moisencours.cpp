@@ -5,6 +5,7 @@
 #include "month/overview.h"
 #include "ui/logo.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QHBoxLayout>
@@ -17,7 +18,6 @@ namespace tirelou::month {
 namespace {
 
 constexpr ui::Caption kCaption{u"Mois En Cours", u"Month in progress"};
-constexpr ui::Caption kTitle{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
 constexpr ui::Caption kMonth{u"Mois En Cours  ", u"Month in progress  "};
 constexpr ui::Caption kConverted{u"Montant en €", u"Going up in £"};
 
@@ -54,7 +54,7 @@ enum Button {
 } // namespace
 
 MoisEnCours::MoisEnCours(const ui::ScreenEnv& env) : ScreenBase(env) {
-    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    title_ = makeTitle(ui::TitleCaptionCaps);
     account_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("line"));
     monthName_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
     dateLine_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
@@ -94,7 +94,6 @@ MoisEnCours::MoisEnCours(const ui::ScreenEnv& env) : ScreenBase(env) {
     row->addLayout(figures, 1);
     body()->addLayout(row, 1);
     setCaption(kCaption);
-    keepCaptioned(title_, kTitle);
 }
 
 void MoisEnCours::load() {

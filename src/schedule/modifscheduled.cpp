@@ -43,8 +43,7 @@ QString MonthsField(std::optional<double> months) {
 
 ModifScheduled::ModifScheduled(const ui::ScreenEnv& env, const ModifTexts& texts)
     : ScreenBase(env), texts_(texts) {
-    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    keepCaptioned(title, kTitleLine);
+    QLabel* title = makeTitle(ui::TitleCaption);
     QLabel* heading = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
     heading->setAlignment(Qt::AlignCenter);
     keepCaptioned(heading, texts_.heading);

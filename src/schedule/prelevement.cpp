@@ -55,8 +55,7 @@ constexpr ui::Caption kListTotal{u"Total des Prélèvements", u"Total of Taking"
 // ---- EnregisPrelev
 
 EnregisPrelev::EnregisPrelev(const ui::ScreenEnv& env) : ScreenBase(env) {
-    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    keepCaptioned(title, kTitleLine);
+    QLabel* title = makeTitle(ui::TitleCaption);
     heading_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
     heading_->setAlignment(Qt::AlignCenter);
     keepCaptioned(heading_, kEntryHeading);
@@ -211,8 +210,7 @@ void EnregisPrelev::onToolbar(int index) {
 // ---- VoirPrelev
 
 VoirPrelev::VoirPrelev(const ui::ScreenEnv& env) : ScreenBase(env) {
-    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    keepCaptioned(title, kListTitle);
+    QLabel* title = makeTitle(kListTitle);
     heading_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
     heading_->setAlignment(Qt::AlignCenter);
     lines_ = makeAccountLine(QStringLiteral("Label3"), QStringLiteral("Label4"));
@@ -248,12 +246,8 @@ void VoirPrelev::showList() {
     lines_->setTexts(text(kListAccount) + ctx().accountNumber, RemainderDisplay(ctx().month.remainderText));
     lines_->show();
 
-    const ScheduledList debits = ListScheduled(ctx().month, DirectDebitKind);
-    QList<ListLine> lines;
-    for (const ScheduledItem& item : debits.items)
-        lines << ListLine{QStringLiteral("  ") + item.label, text(kKind), EuroAmount(item.monthly),
-                          MonthsCell(item.monthsLeft)};
-    FillScheduleGrid(grid_, french(), ctx().monthTable, lines, text(kListTotal), EuroAmount(debits.total));
+    FillScheduledGrid(grid_, french(), ctx().monthTable, ListScheduled(ctx().month, DirectDebitKind),
+                      text(kKind), text(kListTotal));
     grid_->show();
 }
 

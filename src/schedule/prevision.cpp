@@ -53,8 +53,7 @@ enum Echo { EchoLabel, EchoAmount, EchoTotal, EchoCount };
 } // namespace
 
 Prevision::Prevision(const ui::ScreenEnv& env) : ScreenBase(env) {
-    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    keepCaptioned(title, kTitleLine);
+    QLabel* title = makeTitle(ui::TitleCaption);
     ui::AccountLine* lines = makeAccountLine(QStringLiteral("Label2"), QStringLiteral("Label3"));
     account_ = lines->account();
     remainder_ = lines->balance();
@@ -250,12 +249,8 @@ void Prevision::showList() {
     showLines(ctx().month.remainderText);
     account_->setText(text(kAccountList) + ctx().accountNumber);
 
-    const ScheduledList forecasts = ListScheduled(ctx().month, ForecastKind);
-    QList<ListLine> lines;
-    for (const ScheduledItem& item : forecasts.items)
-        lines << ListLine{QStringLiteral("  ") + item.label, text(kKind), EuroAmount(item.monthly),
-                          MonthsCell(item.monthsLeft)};
-    FillScheduleGrid(grid_, french(), ctx().monthTable, lines, text(kTotal), EuroAmount(forecasts.total));
+    FillScheduledGrid(grid_, french(), ctx().monthTable, ListScheduled(ctx().month, ForecastKind),
+                      text(kKind), text(kTotal));
     grid_->show();
 }
 

@@ -56,8 +56,7 @@ QString MonthsField(std::optional<double> months) {
 // ---- Reserve
 
 Reserve::Reserve(const ui::ScreenEnv& env) : ScreenBase(env) {
-    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    keepCaptioned(title, kTitleLine);
+    QLabel* title = makeTitle(ui::TitleCaption);
     QLabel* heading = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
     heading->setAlignment(Qt::AlignCenter);
     keepCaptioned(heading, kViewHeading);
@@ -103,8 +102,7 @@ void Reserve::onToolbar(int index) {
 // ---- EnregisReserve
 
 EnregisReserve::EnregisReserve(const ui::ScreenEnv& env) : ScreenBase(env) {
-    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    keepCaptioned(title, kTitleLine);
+    QLabel* title = makeTitle(ui::TitleCaption);
     QLabel* heading = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
     heading->setAlignment(Qt::AlignCenter);
     keepCaptioned(heading, kEntryHeading);

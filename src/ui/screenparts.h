@@ -19,6 +19,10 @@ namespace tirelou::ui {
 // "Compte     " / "Account     ": what stands before the account number on the line.
 inline constexpr Caption AccountCaption{u"Compte     ", u"Account     "};
 
+// The program's name on the title lines; in capitals on the menus and account screens.
+inline constexpr Caption TitleCaption{u" Tirelou Familial ", u" Domestic Tirelou "};
+inline constexpr Caption TitleCaptionCaps{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
+
 // One line: the account on the left, the balance on the right. The screen gives both
 // texts, since each shows the balance in its own form.
 class AccountLine final : public QWidget {
