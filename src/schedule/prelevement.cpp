@@ -147,34 +147,26 @@ void EnregisPrelev::onLabel() {
         open(screen::VoirPrelev);
         return;
     }
-    form_->setPrompt(0, text(kLabel));
-    form_->setEcho(0, label.trimmed());
+    form_->answer(0, text(kLabel), label.trimmed());
     form_->setPrompt(1, text(kAmount));
-    text1_->hide();
     ui::ShowInput(text2_, QString());
 }
 
 void EnregisPrelev::onAmount() {
-    form_->setEcho(1, FormatAmount(TypedNumber(text2_->text())));
+    form_->answer(1, text(kAmount), FormatAmount(TypedNumber(text2_->text())));
     form_->setPrompt(2, text(kMonths));
-    form_->setPrompt(1, text(kAmount));
-    text2_->hide();
     ui::ShowInput(text3_, QString());
 }
 
 void EnregisPrelev::onMonths() {
     const double total = TypedNumber(text2_->text()) * TypedNumber(text3_->text());
-    form_->setPrompt(2, text(kTotal));
-    form_->setEcho(2, FormatAmount(total));
-    text3_->hide();
+    form_->answer(2, text(kTotal), FormatAmount(total));
     form_->setPrompt(3, text(kDateTyping));
     ui::ShowInput(text4_, TodayField(ctx()));
 }
 
 void EnregisPrelev::onDate() {
-    form_->setPrompt(3, text(kDateDone));
-    form_->setEcho(3, text4_->text());
-    text4_->hide();
+    form_->answer(3, text(kDateDone), text4_->text());
     toolbar()->setButtonVisible(1, true);
     toolbar()->setButtonVisible(2, true);
 }

@@ -182,17 +182,13 @@ void EnregisReserve::onAmount() {
 
 void EnregisReserve::onMonths() {
     const double months = std::trunc(TypedNumber(text2_->text()));
-    form_->setPrompt(RowMonths, text(kToCash));
-    form_->setEcho(RowMonths, FormatAmount(TypedNumber(text1_->text()) * months));
-    text2_->hide();
+    form_->answer(RowMonths, text(kToCash), FormatAmount(TypedNumber(text1_->text()) * months));
     // The reserve's date is always offered month first.
     ui::ShowInput(text3_, ctx().clock.today().toString(QStringLiteral("MM/dd/yyyy")));
 }
 
 void EnregisReserve::onDate() {
-    form_->setPrompt(RowDate, text(kDateDone));
-    form_->setEcho(RowDate, text3_->text());
-    text3_->hide();
+    form_->answer(RowDate, text(kDateDone), text3_->text());
     toolbar()->setButtonVisible(1, true);
     toolbar()->setButtonVisible(2, true);
 }

@@ -64,10 +64,13 @@ public:
     // Shows a prompt, and its row, only while it has a text.
     void setPrompt(int row, const QString& text);
     void setEcho(int row, const QString& text);
+    // The row's step is done: its prompt, the value given, and its input hidden.
+    void answer(int row, const QString& prompt, const QString& echo);
     void clearAll();
 
 private:
     QGridLayout* layout_;
+    QList<InputField*> inputs_;
     QList<QLabel*> prompts_;
     QList<QLabel*> echoes_;
 };
