@@ -17,7 +17,6 @@
 namespace tirelou::schedule {
 namespace {
 
-constexpr ui::Caption kAccount{u" Compte     ", u" Account     "};
 constexpr ui::Caption kRecord{u"ENREGISTRER", u"To RECORD"};
 constexpr ui::Caption kRedo{u"REFAIRE", u"To REDO"};
 constexpr ui::Caption kChoice{u"Effacer / Modifier / Fin (E / M / F)", u"E=To Erase / M=To Modify / F=End"};
@@ -116,7 +115,7 @@ void ModifScheduled::load() {
 
 void ModifScheduled::rebuild() {
     LoadMonth(ctx(), ctx().monthTable);
-    lines_->setTexts(text(kAccount) + ctx().accountNumber, RemainderDisplay(ctx().month.remainderText));
+    lines_->setTexts(text(kListAccount) + ctx().accountNumber, RemainderDisplay(ctx().month.remainderText));
 
     grid_->clearAll();
     grid_->setColumnCount(3);

@@ -40,7 +40,6 @@ const QString kEnd = QStringLiteral("FIN");
 constexpr ui::Caption kListWindow{u"Voir Prelevement", u"To see Taking"};
 constexpr ui::Caption kListTitle{u" Tirelou Familial ", u" Tirelou Familial "};
 constexpr ui::Caption kListHeading{u"VOIR PRELEVEMENT", u"To SEE TAKING"};
-constexpr ui::Caption kListAccount{u" Compte     ", u" Account     "};
 constexpr ui::Caption kListButtons[4] = {
     {u"CREER UN PRELEVEMENT", u"To CREATE A TAKING"},
     {u"VOIR UN PRELEVEMENT", u"To SEE A TAKING"},

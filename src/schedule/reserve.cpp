@@ -25,7 +25,6 @@ constexpr ui::Caption kViewButtons[2] = {
     {u"RETOUR", u"RETURN"},
 };
 constexpr ui::Caption kBank{u"Reste en Banque ", u"Remain in Bank "};
-constexpr ui::Caption kViewAccount{u" Compte     ", u" Account     "};
 constexpr ui::Caption kKindCell{u"Prélèvement", u"Taking"};
 constexpr ui::Caption kTotal{u"Total des Réserves", u"Total of Reserves"};
 
@@ -76,7 +75,7 @@ Reserve::Reserve(const ui::ScreenEnv& env) : ScreenBase(env) {
 void Reserve::load() {
     readLanguage();
     MonthTableName(ctx(), ctx().currentMonth);
-    account_->setText(text(kViewAccount) + ctx().accountNumber);
+    account_->setText(text(kListAccount) + ctx().accountNumber);
 
     StoredReserve r;
     guarded([&] { r = ReadReserve(ctx()); });

@@ -24,6 +24,8 @@ inline constexpr ui::Caption kListTitles[4] = {
     {u"MOIS RESTANTS", u"REMAINING MONTHS"},
 };
 inline constexpr ui::Caption kMonthOf{u"MOIS DE  ", u"MONTH OF  "};
+// Before the account number on the screens of these lists.
+inline constexpr ui::Caption kListAccount{u" Compte     ", u" Account     "};
 
 // A named input, hidden until its step comes.
 ui::InputField* MakeInput(QWidget* parent, const QString& name);
