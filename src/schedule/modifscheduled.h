@@ -8,13 +8,13 @@
 class QLabel;
 
 namespace tirelou::ui {
+class AccountLine;
+class FormRows;
 class Grid;
 class InputField;
 } // namespace tirelou::ui
 
 namespace tirelou::schedule {
-
-class FormRows;
 
 // What tells the two modification screens apart.
 struct ModifTexts {
@@ -58,14 +58,10 @@ private:
     void onToolbar(int index);
 
     ModifTexts texts_;
-    QLabel* title_;
-    QLabel* heading_;
-    QLabel* account_;
-    QLabel* remainder_;
+    ui::AccountLine* lines_;
     QLabel* empty_;
     ui::Grid* grid_;
     QWidget* chosenBox_;
-    QList<QLabel*> chosenCaptions_;
     QList<QLabel*> current_;
     QList<QLabel*> fresh_;
     QLabel* prompt_;

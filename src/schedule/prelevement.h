@@ -7,14 +7,14 @@
 class QLabel;
 
 namespace tirelou::ui {
+class AccountLine;
+class CategoryListBox;
+class FormRows;
 class Grid;
 class InputField;
-class ListBox;
 } // namespace tirelou::ui
 
 namespace tirelou::schedule {
-
-class FormRows;
 
 // Records one direct debit: category, label, monthly amount, number of months, date.
 class EnregisPrelev final : public ui::ScreenBase {
@@ -33,15 +33,12 @@ private:
     void save();
     void onToolbar(int index);
 
-    QLabel* title_;
     QLabel* heading_;
-    QLabel* account_;
-    QLabel* remainder_;
+    ui::AccountLine* lines_;
     QLabel* choiceHeading_;
     QLabel* chosen_;
-    ui::ListBox* list1_;
-    QList<int> listIndexes_;
-    FormRows* form_;
+    ui::CategoryListBox* list1_;
+    ui::FormRows* form_;
     ui::InputField* text1_;
     ui::InputField* text2_;
     ui::InputField* text3_;
@@ -60,10 +57,8 @@ private:
     void showList();
     void onToolbar(int index);
 
-    QLabel* title_;
     QLabel* heading_;
-    QLabel* account_;
-    QLabel* remainder_;
+    ui::AccountLine* lines_;
     ui::Grid* grid_;
 };
 

@@ -6,13 +6,12 @@
 class QLabel;
 
 namespace tirelou::ui {
+class FormRows;
 class Grid;
 class InputField;
 } // namespace tirelou::ui
 
 namespace tirelou::schedule {
-
-class FormRows;
 
 // The month's reserve: its monthly amount, the months still to run and what has been
 // put aside so far.
@@ -25,8 +24,6 @@ public:
 private:
     void onToolbar(int index);
 
-    QLabel* title_;
-    QLabel* heading_;
     QLabel* account_;
     QLabel* bank_;
     ui::Grid* grid_;
@@ -47,17 +44,15 @@ private:
     void save();
     void onToolbar(int index);
 
-    QLabel* title_;
-    QLabel* heading_;
     QLabel* account_;
     QLabel* kind_;
     QLabel* remainder_;
     QLabel* prompt0_;
-    FormRows* form_;
+    ui::FormRows* form_;
     ui::InputField* text1_;
     ui::InputField* text2_;
     ui::InputField* text3_;
-    ReserveState current_;
+    StoredReserve current_;
 };
 
 } // namespace tirelou::schedule

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "schedule/schedule.h"
 #include "ui/caption.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-
-class QGridLayout;
-class QLabel;
 
 namespace tirelou::ui {
 class Grid;
@@ -26,7 +24,8 @@ inline constexpr ui::Caption kListTitles[4] = {
     {u"MOIS RESTANTS", u"REMAINING MONTHS"},
 };
 inline constexpr ui::Caption kMonthOf{u"MOIS DE  ", u"MONTH OF  "};
-inline constexpr ui::Caption kTitleLine{u" Tirelou Familial ", u" Domestic Tirelou "};
+// Before the account number on the screens of these lists.
+inline constexpr ui::Caption kListAccount{u" Compte     ", u" Account     "};
 
 // A named input, hidden until its step comes.
 ui::InputField* MakeInput(QWidget* parent, const QString& name);
@@ -43,30 +42,12 @@ using ListLine = QStringList;
 void FillScheduleGrid(ui::Grid* grid, bool french, const QString& monthTable, const QList<ListLine>& lines,
                       const QString& totalCaption, const QString& totalAmount);
 
+// Fills a four-column list with the month's direct debits or forecasts: label, `kind`,
+// monthly amount and months left, then their total.
+void FillScheduledGrid(ui::Grid* grid, bool french, const QString& monthTable, const ScheduledList& list,
+                       const QString& kind, const QString& totalCaption);
+
 // "12.50 €": the amount display followed by the euro sign.
 QString EuroAmount(double value);
-
-// Rows of a form, each a prompt, the value typed (echo) and the input in which it is
-// typed; only the input of the step in hand is shown.
-class FormRows : public QWidget {
-public:
-    explicit FormRows(QWidget* parent);
-    // Adds a row; `input` may be null for a row that only shows a value.
-    int addRow(const QString& promptName, const QString& echoName, ui::InputField* input);
-    QLabel* prompt(int row) const { return prompts_.value(row); }
-    QLabel* echo(int row) const { return echoes_.value(row); }
-    // Shows a prompt, and its row, only while it has a text.
-    void setPrompt(int row, const QString& text);
-    void setEcho(int row, const QString& text);
-    void clearAll();
-
-private:
-    QGridLayout* layout_;
-    QList<QLabel*> prompts_;
-    QList<QLabel*> echoes_;
-};
-
-// Shows `input` with `text` in it, selected, with the focus, so typing replaces it.
-void ShowInput(ui::InputField* input, const QString& text);
 
 } // namespace tirelou::schedule
