@@ -70,6 +70,7 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
 
 GuiTest::GuiTest() {
     ui::MessageBox::clearRecorded();
+    ui::MessageBox::setOnRecorded({});
     ui::Application::clearLastError();
     RegisterAllScreens(registry);
     frame = std::make_unique<ui::MainFrame>(data.ctx(), registry);
