@@ -33,6 +33,7 @@ constexpr ui::Caption kWrite{u"Ecrire la sauvegarde", u"To write the safeguard"}
 constexpr ui::Caption kRead{u"Lire la sauvegarde", u"To read the safeguard"};
 constexpr ui::Caption kSaving{u"JE SAUVEGARDE", u"I PROTECT"};
 constexpr ui::Caption kRestoring{u"JE RESTAURE", u"I RESTORE"};
+constexpr ui::Caption kSaved{u"SAUVEGARDE TERMINEE : %1 FICHIERS", u"SAFEGUARD DONE: %1 FILES"};
 constexpr ui::Caption kPath{u"Chemin", u"Path"};
 constexpr ui::Caption kDrives{u"Lecteurs", u"Drives"};
 constexpr ui::Caption kFolders{u"Dossiers", u"Folders"};
@@ -61,6 +62,13 @@ constexpr ui::Caption kNotCleaned{u"Ces archives n'ont pas pu être effacées :\
                                   u"These archives could not be deleted:\n"};
 
 const QString Up = QStringLiteral("..");
+
+// A list shows or hides with its heading.
+void ShowList(QWidget* list, bool shown) {
+    list->setVisible(shown);
+    if (auto* heading = qobject_cast<QWidget*>(list->property("heading").value<QObject*>()))
+        heading->setVisible(shown);
+}
 
 } // namespace
 
@@ -91,6 +99,7 @@ Sauvegarde::Sauvegarde(const ui::ScreenEnv& env) : ScreenBase(env) {
     frame1_ = ui::Named<QGroupBox>(this, QStringLiteral("Frame1"));
     progress_ = ui::Named<QProgressBar>(frame1_, QStringLiteral("ProgressBar1"));
     progress_->setTextVisible(true);
+    progress_->setMinimumHeight(progress_->fontMetrics().height() + 8);
     auto* frameLayout = new QVBoxLayout(frame1_);
     frameLayout->addWidget(progress_);
     status_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("prompt"));
@@ -102,8 +111,10 @@ Sauvegarde::Sauvegarde(const ui::ScreenEnv& env) : ScreenBase(env) {
 
     const auto column = [](QLabel* heading, QWidget* list) {
         auto* c = new QVBoxLayout;
+        heading->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         c->addWidget(heading);
-        c->addWidget(list, 1);
+        c->addWidget(list);
+        c->addStretch(1);
         return c;
     };
     auto* lists = new QHBoxLayout;
@@ -118,19 +129,15 @@ Sauvegarde::Sauvegarde(const ui::ScreenEnv& env) : ScreenBase(env) {
 
     body()->addWidget(text2_);
     body()->addLayout(pathRow);
-    body()->addLayout(lists, 1);
+    body()->addLayout(lists);
     body()->addLayout(commands);
+    body()->addStretch(1);
     body()->addWidget(frame1_);
     body()->addWidget(status_);
 
     connect(makeToolbar(kButtons), &ui::Toolbar::buttonClicked, this, &Sauvegarde::onToolbar);
     connect(text1_, &ui::InputField::entered, this, &Sauvegarde::onFolderEntered);
-    connect(command1_, &QPushButton::clicked, this, [this] {
-        drive1_->hide();
-        dir1_->hide();
-        command1_->hide();
-        writeBackup();
-    });
+    connect(command1_, &QPushButton::clicked, this, &Sauvegarde::writeBackup);
     connect(command2_, &QPushButton::clicked, this, &Sauvegarde::restore);
 
     // Each list's heading goes with it.
@@ -150,16 +157,6 @@ void Sauvegarde::load() {
     applyScale();
 }
 
-namespace {
-
-void ShowList(QWidget* list, bool shown) {
-    list->setVisible(shown);
-    if (auto* heading = qobject_cast<QWidget*>(list->property("heading").value<QObject*>()))
-        heading->setVisible(shown);
-}
-
-} // namespace
-
 void Sauvegarde::showIdle() {
     mode_ = Mode::Idle;
     ui::Toolbar* bar = toolbar();
@@ -169,6 +166,7 @@ void Sauvegarde::showIdle() {
     command1_->hide();
     command2_->hide();
     frame1_->hide();
+    status_->hide();
     text2_->show();
     ShowList(dir1_, true);
 
@@ -185,10 +183,11 @@ void Sauvegarde::prepare(Mode mode) {
     ui::Toolbar* bar = toolbar();
     for (int b : {Save, Restore, Clean, Leave})
         bar->setButtonEnabled(b, false);
-    QString folder = text1_->text();
+    status_->hide();
+    // A restore reads the last backup: the field shows the folder the lists point at.
     if (mode == Mode::Restore)
-        folder = LoadBackupSettings(ctx()).backupDir;
-    folder = BackupFolder(ctx(), folder);
+        text1_->setText(LoadBackupSettings(ctx()).backupDir);
+    const QString folder = BackupFolder(ctx(), text1_->text());
 
     volumes_ = MountedVolumes(ctx());
     drive1_->clear();
@@ -274,6 +273,11 @@ void Sauvegarde::startCopying(const ui::Caption& status) {
     for (int b : {Save, Restore, Clean, Leave})
         toolbar()->setButtonEnabled(b, false);
     status_->setText(status.fr ? text(status) : QString());
+    status_->setVisible(status.fr != nullptr);
+    ShowList(drive1_, false);
+    ShowList(dir1_, false);
+    command1_->hide();
+    command2_->hide();
     frame1_->setTitle(QString());
     progress_->setValue(0);
     frame1_->show();
@@ -324,6 +328,7 @@ void Sauvegarde::reportFailures(const QStringList& failed, const ui::Caption& wh
 
 void Sauvegarde::writeBackup() {
     const QString folder = BackupFolder(ctx(), text1_->text());
+    status_->hide();
     if (refused(CheckBackupFolder(ctx().dataDir(), folder), true)) {
         if (mode_ != Mode::Idle)
             prepare(mode_);
@@ -332,9 +337,13 @@ void Sauvegarde::writeBackup() {
     startCopying(kSaving);
     const CopyReport report = WriteBackup(
         ctx(), folder, [this](const QString& name, int done, int total) { showProgress(name, done, total); });
-    status_->clear();
     reportFailures(report.failed, kNotSaved);
     showIdle();
+    if (report.ok()) {
+        // The date alone does not change after a second backup the same day.
+        status_->setText(text(kSaved).arg(report.copied.size()));
+        status_->show();
+    }
 }
 
 void Sauvegarde::restore() {

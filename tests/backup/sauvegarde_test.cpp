@@ -152,8 +152,11 @@ TEST_F(SauvegardeTest, InEnglishTheKeyboardRefusesTheDataFolderSavesCleansAndLea
     EXPECT_EQ(QDir(target + u"Archives"_s).entryList(QDir::Files), QStringList{u"12021.acd"_s});
     EXPECT_EQ(enabled(), u"1111"_s);
 
-    // A restore prepared, then given up with Escape; the lists answer the keyboard.
+    // A restore prepared reads the last backup, whatever the field held; then given up with
+    // Escape. The lists answer the keyboard.
+    Type(text1(), u"x"_s);
     clickToolbar(3);
+    EXPECT_EQ(text1()->text(), target);
     EXPECT_EQ(child<QPushButton>(u"Command2"_s)->text(), u"To read the safeguard"_s);
     ui::ListBox* drives = list(u"Drive1"_s);
     drives->setFocus();
