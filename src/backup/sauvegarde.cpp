@@ -76,7 +76,6 @@ Sauvegarde::Sauvegarde(const ui::ScreenEnv& env) : ScreenBase(env) {
     text2_ = ui::Named<QPlainTextEdit>(this, QStringLiteral("Text2"));
     text2_->setReadOnly(true);
     text2_->setFocusPolicy(Qt::NoFocus);
-    text2_->setFixedHeight(text2_->fontMetrics().lineSpacing() * 4 + 16);
     pathPrompt_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
     keepCaptioned(pathPrompt_, kPath);
     text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
@@ -99,7 +98,6 @@ Sauvegarde::Sauvegarde(const ui::ScreenEnv& env) : ScreenBase(env) {
     frame1_ = ui::Named<QGroupBox>(this, QStringLiteral("Frame1"));
     progress_ = ui::Named<QProgressBar>(frame1_, QStringLiteral("ProgressBar1"));
     progress_->setTextVisible(true);
-    progress_->setMinimumHeight(progress_->fontMetrics().height() + 8);
     auto* frameLayout = new QVBoxLayout(frame1_);
     frameLayout->addWidget(progress_);
     status_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("prompt"));
@@ -150,11 +148,21 @@ void Sauvegarde::load() {
     setCaption(kCaption);
     command1_->setText(text(kWrite));
     command2_->setText(text(kRead));
+    // Screen readers name each control by its prompt or caption.
+    text1_->setAccessibleName(text(kPath));
+    text2_->setAccessibleName(text(kCaption));
+    drive1_->setAccessibleName(text(kDrives));
+    dir1_->setAccessibleName(text(kFolders));
+    command1_->setAccessibleName(command1_->text());
+    command2_->setAccessibleName(command2_->text());
     // The account files are copied whole: nothing may hold them open.
     ctx().workRs.close();
     ctx().accountDb.close();
     showIdle();
     applyScale();
+    // Sized in the scaled font: the information's lines, the bar's percentage.
+    text2_->setFixedHeight(text2_->fontMetrics().lineSpacing() * 4 + 16);
+    progress_->setMinimumHeight(progress_->fontMetrics().height() + 8);
 }
 
 void Sauvegarde::showIdle() {

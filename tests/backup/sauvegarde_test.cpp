@@ -128,6 +128,8 @@ TEST_F(SauvegardeTest, InEnglishTheKeyboardRefusesTheDataFolderSavesCleansAndLea
     const QString target = WithSlash(disk + u"/Tirelou"_s);
     EXPECT_EQ(info(), u"LAST SAFEGUARD 02/01/2026\n\n Path  "_s + target);
     EXPECT_EQ(text1()->text(), target);
+    EXPECT_EQ(text1()->accessibleName(), u"Path"_s);
+    EXPECT_EQ(list(u"Dir1"_s)->accessibleName(), u"Folders"_s);
 
     // Into the data folder: refused, and the data stay.
     const QByteArray account = ReadFile(data.path(u"12026.acd"_s));

@@ -80,6 +80,7 @@ GuiTest::GuiTest() {
 }
 
 GuiTest::~GuiTest() {
+    ui::MessageBox::setOnRecorded({});
     frame.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(ui::Application::lastError().isEmpty())
