@@ -218,13 +218,6 @@ TEST(BackupPlaces, TheBackupDiskIsTheRemovableVolumeOfTheLastBackup) {
         ctx.backupPath = path;
         EXPECT_EQ(BackupDiskDrive(ctx), drive) << path.toStdString();
     }
-
-    // The folder list: what exists of a folder not made yet, and its folders in order.
-    const QString top = data.path(u"Archives"_s);
-    ASSERT_TRUE(QDir().mkpath(top + u"/b"_s) && QDir().mkpath(top + u"/A"_s));
-    WriteFile(top + u"/c.txt"_s, "");
-    EXPECT_EQ(ExistingFolder(top + u"/pas/encore/"_s), top);
-    EXPECT_EQ(SubFolders(top), (QStringList{u"A"_s, u"b"_s}));
 }
 
 } // namespace
