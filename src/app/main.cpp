@@ -1,5 +1,7 @@
 #include "accounts/startup.h"
+#include "closing/recovery.h"
 #include "data/datadir.h"
+#include "data/folderlock.h"
 #include "data/schema.h"
 #include "data/workingcontext.h"
 #include "ui/application.h"
@@ -15,11 +17,25 @@ int main(int argc, char** argv) {
 
     const QString dataDir =
         tirelou::ResolveDataDir(QCoreApplication::arguments(), qEnvironmentVariable("TIRELOU_DATA_DIR"));
-    if (!QDir().mkpath(dataDir) || !tirelou::EnsureTemplate(dataDir)) {
+    const auto cannotUse = [&dataDir] {
         tirelou::ui::MessageBox::show(nullptr, QStringLiteral("Cannot use the data folder %1").arg(dataDir),
                                       QStringLiteral("Tirelou"), tirelou::ui::MessageIcon::Stop);
         return 1;
-    }
+    };
+    if (!QDir().mkpath(dataDir))
+        return cannotUse();
+    // Held until the program ends. A second copy on the same folder leaves at once; an
+    // interrupted year change is finished or undone before anyone logs in.
+    tirelou::FolderLock lock(dataDir);
+    const tirelou::FolderCheck check = tirelou::TakeDataFolder(dataDir, lock);
+    if (!check.message.isEmpty())
+        tirelou::ui::MessageBox::show(nullptr, check.message, QStringLiteral("TIRELOU"),
+                                      check.busy ? tirelou::ui::MessageIcon::Stop
+                                                 : tirelou::ui::MessageIcon::Information);
+    if (check.busy)
+        return 1;
+    if (!tirelou::EnsureTemplate(dataDir))
+        return cannotUse();
 
     tirelou::WorkingContext ctx(dataDir);
     tirelou::ui::ScreenRegistry registry;

@@ -1,11 +1,11 @@
 #include "closing/rollover.h"
 
+#include "closing/recovery.h"
 #include "data/numbers.h"
 #include "data/schema.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 namespace tirelou {
 namespace {
@@ -307,14 +307,11 @@ RolloverResult ChangeYear(WorkingContext& ctx, const RolloverOptions& options) {
     LoadMonth(ctx, MonthTableOf(ctx, 12));
     r.carry = ComputeCarryForward(ctx.month);
 
-    const QString partPath = newPath + QStringLiteral(".part");
+    const QString partPath = newPath + PartSuffix;
     const QString oldPath = ctx.filePath(oldName);
-    const QString archivePath = ctx.archivePath(oldName);
-    const QString keptPath = archivePath + QStringLiteral(".prev");
-    bool placed = false, closed = false, archived = false, kept = false;
-    QStringList outdated;
+    bool closed = false, decided = false;
     try {
-        QFile::remove(partPath); // left by an interrupted attempt
+        UndoYearChange(ctx.dataDir(), AccountNumberOfFile(oldName)); // left by an interrupted attempt
         if (!EnsureTemplate(ctx.dataDir()) || !QFile::copy(ctx.filePath(TemplateFileName), partPath))
             throw FileError(
                 QStringLiteral("Cannot copy %1 to %2").arg(TemplateFileName, partPath).toStdString());
@@ -330,12 +327,9 @@ RolloverResult ChangeYear(WorkingContext& ctx, const RolloverOptions& options) {
             r.writtenCount = WriteCarryForward(target, r.newMonthTable, r.carry, r.newMonth, options);
             tx.commit();
         }
+        if (!SyncFile(partPath))
+            throw FileError(QStringLiteral("Cannot write %1").arg(partPath).toStdString());
         options.reach(step::NewFileBuilt);
-
-        if (!QFile::rename(partPath, newPath))
-            throw FileError(QStringLiteral("Cannot rename %1 to %2").arg(partPath, newPath).toStdString());
-        placed = true;
-        options.reach(step::NewFilePlaced);
 
         // The old file is copied whole, so nothing may hold it open meanwhile.
         ctx.workRs.close();
@@ -343,57 +337,40 @@ RolloverResult ChangeYear(WorkingContext& ctx, const RolloverOptions& options) {
         closed = true;
         if (!QDir().mkpath(ctx.archiveDir()))
             throw FileError(QStringLiteral("Cannot make the folder %1").arg(ctx.archiveDir()).toStdString());
-        // Listed before the old file comes in: the year just archived is never outdated,
-        // nor is the older copy of it that it replaces.
-        outdated = OutdatedArchives(ctx.archiveDir(), PurgeLimit(ctx.clock.today()));
-        outdated.removeAll(oldName);
         QFile source(oldPath);
         if (!source.open(QIODevice::ReadOnly))
             throw FileError(QStringLiteral("Cannot read %1").arg(oldPath).toStdString());
-        const QByteArray bytes = source.readAll();
+        WriteArchiveCopy(ctx.archiveDir(), oldName, source.readAll());
         source.close();
-        if (QFile::exists(archivePath)) {
-            // An older copy of the same year: set aside until the new copy stands.
-            QFile::remove(keptPath);
-            if (!QFile::rename(archivePath, keptPath))
-                throw FileError(QStringLiteral("Cannot rename %1").arg(archivePath).toStdString());
-            kept = true;
-        }
-        // Written under a temporary name, flushed to the disk, then renamed.
-        QSaveFile copy(archivePath);
-        copy.setDirectWriteFallback(false);
-        if (!copy.open(QIODevice::WriteOnly) || copy.write(bytes) != bytes.size() || !copy.commit())
-            throw FileError(QStringLiteral("Cannot write %1").arg(archivePath).toStdString());
-        archived = true;
-        options.reach(step::OldFileArchived);
+        options.reach(step::OldFileCopied);
 
-        if (!QFile::remove(oldPath))
-            throw FileError(QStringLiteral("Cannot remove %1").arg(oldPath).toStdString());
+        // Both years stand whole on the disk: this rename decides the change.
+        if (!QFile::rename(partPath, newPath + DecidedSuffix))
+            throw FileError(QStringLiteral("Cannot rename %1").arg(partPath).toStdString());
+        SyncFolder(ctx.dataDir());
+        decided = true;
+        options.reach(step::NewFilePlaced);
+        FinishYearChange(ctx.dataDir(), r.newFile, r.purged, options.checkpoint);
     } catch (...) {
-        QFile::remove(partPath);
-        if (placed)
-            QFile::remove(newPath);
-        if (archived)
-            QFile::remove(archivePath);
-        if (kept)
-            QFile::rename(keptPath, archivePath);
-        if (closed) {
+        if (!decided) {
             try {
-                OpenAccountDb(ctx);
-            } catch (const DbError&) {
-                // The file is untouched; the login screen opens it again.
+                UndoYearChange(ctx.dataDir(), AccountNumberOfFile(oldName));
+            } catch (const FileError&) {
+                // What is left is undone at the next start.
             }
+            if (closed) {
+                try {
+                    OpenAccountDb(ctx);
+                } catch (const DbError&) {
+                    // The file is untouched; the login screen opens it again.
+                }
+            }
+            throw;
         }
-        throw;
+        // Past the decision the change can only be finished; what cannot be finished
+        // now is finished at the next start.
+        FinishYearChange(ctx.dataDir(), r.newFile, r.purged);
     }
-    // The year change stands from here on, whatever follows.
-    if (kept)
-        QFile::remove(keptPath);
-    // Archives that cannot be deleted stay; they go at the next year change.
-    for (const QString& name : outdated)
-        if (QFile::remove(ctx.archivePath(name)))
-            r.purged << name;
-
     ctx.consultFile = oldName;
     ctx.accountFile = r.newFile;
     ctx.currentMonth = r.newMonth;

@@ -84,6 +84,7 @@ inline constexpr std::string_view MonthAdvanced = "month advanced";
 inline constexpr std::string_view TemplateCopied = "template copied";
 inline constexpr std::string_view AccountCopied = "account copied";
 inline constexpr std::string_view NewFileBuilt = "new file built";
+inline constexpr std::string_view OldFileCopied = "old file copied";
 inline constexpr std::string_view NewFilePlaced = "new file placed";
 inline constexpr std::string_view OldFileArchived = "old file archived";
 } // namespace step
@@ -134,10 +135,12 @@ RolloverResult RollOver(WorkingContext& ctx, const RolloverOptions& options = {}
 // Encour moves on, in one transaction.
 RolloverResult CloseMonth(WorkingContext& ctx, const RolloverOptions& options = {});
 
-// The year change alone: the new year's file is built under a temporary name and only
-// then put in place; the old file goes to the archive folder and leaves the data folder,
-// and the archives outdated before it came are deleted. `ctx.accountDb` is left open on
-// the new file (on the old one after a failure; closed when the outcome is NotReopened).
+// The year change alone: the new year's file and the old year's archive copy are built
+// under temporary names; then the old file leaves the data folder, the archives outdated
+// before it came are deleted and both take their names (the order is in recovery.h). A
+// failure before both copies stand undoes the change; one after finishes it, here or at
+// the next start. `ctx.accountDb` is left open on the new file (on the old one after a
+// failure; closed when the outcome is NotReopened).
 RolloverResult ChangeYear(WorkingContext& ctx, const RolloverOptions& options = {});
 
 // ---- Archives

@@ -33,8 +33,10 @@ struct Account {
     FolderSnapshot files() { return SnapshotFolder(data.dir()); }
 
     // Stops the rollover at each step in turn, each time finding the files and the
-    // session as they were; then lets it run, checking it passed exactly those steps.
-    RolloverResult stopAtEachStepThenRun(const std::vector<std::string_view>& steps) {
+    // session as they were; then lets it run, checking it passed exactly those steps and
+    // then the `later` ones, past which a stop no longer undoes anything.
+    RolloverResult stopAtEachStepThenRun(const std::vector<std::string_view>& steps,
+                                         const std::vector<std::string_view>& later = {}) {
         const int month = ctx().currentMonth;
         const FolderSnapshot before = files();
         for (std::string_view s : steps) {
@@ -51,7 +53,9 @@ struct Account {
         }
         std::vector<std::string_view> reached;
         const RolloverResult r = RollOver(ctx(), {[&reached](std::string_view s) { reached.push_back(s); }});
-        EXPECT_EQ(reached, steps);
+        std::vector<std::string_view> all = steps;
+        all.insert(all.end(), later.begin(), later.end());
+        EXPECT_EQ(reached, all);
         return r;
     }
 
@@ -258,7 +262,8 @@ TEST(YearChange, DecemberGoesIntoJanuaryOfANewFileAndTheYearIntoTheArchiveAllOrN
 
     const RolloverResult r = a.stopAtEachStepThenRun(
         {step::TemplateCopied, step::AccountCopied, step::RowsCarried, step::MonthValuesWritten,
-         step::MonthAdvanced, step::NewFileBuilt, step::NewFilePlaced, step::OldFileArchived});
+         step::MonthAdvanced, step::NewFileBuilt, step::OldFileCopied},
+        {step::NewFilePlaced, step::OldFileArchived});
     ASSERT_EQ(r.outcome, Outcome::Done);
     const FolderSnapshot files = a.files();
     EXPECT_EQ(files.keys(),
@@ -284,6 +289,29 @@ TEST(YearChange, DecemberGoesIntoJanuaryOfANewFileAndTheYearIntoTheArchiveAllOrN
             MonthRow({{field::Reserve, Pair(u" 20"_s, 20, u" 20"_s)}}),
             MonthRow({{field::Reserve, u"12/01/2026"_s}})}));
     EXPECT_TRUE(a.data.rows(u"Decembre"_s).isEmpty());
+}
+
+TEST(YearChange, AFailurePastTheDecisionFinishesTheChange) {
+    for (std::string_view s : {step::NewFilePlaced, step::OldFileArchived}) {
+        SCOPED_TRACE(std::string(s));
+        Account a(12);
+        a.add(u"Decembre"_s, {Item(u"P"_s, u"LOYER"_s, Pair(u"600"_s, 30, u" 1800"_s))});
+        a.archive(a.file, "an older copy of the closing year");
+        a.archive(u"12020.acd"_s);
+        const QByteArray closing = a.files().value(a.file);
+        const RolloverResult r = RollOver(a.ctx(), {[s](std::string_view reached) {
+                                              if (reached == s)
+                                                  throw FileError("stopped");
+                                          }});
+        ASSERT_EQ(r.outcome, Outcome::Done);
+        EXPECT_EQ(r.purged, QStringList{u"12020.acd"_s});
+        const FolderSnapshot files = a.files();
+        EXPECT_EQ(files.keys(),
+                  (QStringList{u"72027.acd"_s, u"Archives/72026.acd"_s, u"Base.xfr"_s, u"Langue.dat"_s}));
+        EXPECT_EQ(files.value(u"Archives/72026.acd"_s), closing);
+        EXPECT_EQ(a.ctx().accountDb.path(), a.data.path(u"72027.acd"_s));
+        EXPECT_EQ(a.data.rows(u"Janvier"_s).value(0).value(field::Prix), Pair(u"600"_s, 20, u"1200"_s));
+    }
 }
 
 TEST(YearChange, AFileOlderThanLastYearMovesIntoTodaysYearAndTheYearJustArchivedIsNotPurged) {
