@@ -2,6 +2,7 @@
 
 #include "closing/rollover.h"
 #include "data/errors.h"
+#include "data/folderlock.h"
 #include "data/handover.h"
 #include "data/schema.h"
 
@@ -304,7 +305,9 @@ CopyReport RestoreBackup(WorkingContext& ctx, const QString& backupDir, const Co
     if (report.refusal != Refusal::None)
         return report;
     const QString dir = WithSlash(backupDir);
-    const QStringList names = WithArchives(FilesOf(dir), dir);
+    QStringList names = WithArchives(FilesOf(dir), dir);
+    // The running program's own lock is never taken from elsewhere.
+    names.removeAll(FolderLock::FileName());
     if (names.isEmpty()) {
         report.refusal = Refusal::NoBackupThere;
         return report;
