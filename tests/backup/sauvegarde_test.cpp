@@ -57,7 +57,7 @@ protected:
     QString disk;
 };
 
-TEST_F(SauvegardeTest, BacksUpToAChosenDiskThenRestoresAndGoesToTheLogin) {
+TEST_F(SauvegardeTest, BacksUpToAChosenDiskCleansLeavesComesBackAndRestores) {
     open(screen::Sauvegarde);
     ASSERT_EQ(currentName(), screen::Sauvegarde);
     EXPECT_FALSE(ctx().accountDb.isOpen());
@@ -93,6 +93,16 @@ TEST_F(SauvegardeTest, BacksUpToAChosenDiskThenRestoresAndGoesToTheLogin) {
     const QByteArray saved = ReadFile(target + u"12026.acd"_s);
     EXPECT_EQ(saved, ReadFile(data.path(u"12026.acd"_s)));
 
+    // The backup's old archives go; leaving goes to the login.
+    QFile(target + u"Archives/12020.acd"_s).open(QIODevice::WriteOnly);
+    clickToolbar(5);
+    EXPECT_FALSE(QFile::exists(target + u"Archives/12020.acd"_s));
+    EXPECT_EQ(enabled(), u"1111"_s);
+    clickToolbar(7);
+    settle();
+    EXPECT_EQ(currentName(), screen::MotDePasse);
+    open(screen::Sauvegarde);
+
     // A payment made since, then the restore from the folder the settings name.
     OpenAccountDb(ctx());
     data.addRow(u"Mars"_s, {{field::Libelle, u"LOYER"_s}});
@@ -109,7 +119,7 @@ TEST_F(SauvegardeTest, BacksUpToAChosenDiskThenRestoresAndGoesToTheLogin) {
     EXPECT_EQ(ReadFile(data.path(u"12026.acd"_s)), saved);
 }
 
-TEST_F(SauvegardeTest, InEnglishTheKeyboardRefusesTheDataFolderSavesCleansAndLeaves) {
+TEST_F(SauvegardeTest, InEnglishTheKeyboardRefusesTheDataFolderSavesCleansAndRestores) {
     data.setLanguage(English);
     QFile sauve(data.path(handover::Sauve));
     ASSERT_TRUE(sauve.open(QIODevice::WriteOnly));
@@ -170,10 +180,14 @@ TEST_F(SauvegardeTest, InEnglishTheKeyboardRefusesTheDataFolderSavesCleansAndLea
     EXPECT_EQ(enabled(), u"1111"_s);
     EXPECT_FALSE(shown(u"Drive1"_s) || shown(u"Command2"_s));
 
-    clickToolbar(7);
+    // Enter in the field of a prepared restore restores; the login follows.
+    QFile::remove(data.path(u"Langue.dat"_s));
+    clickToolbar(3);
+    PressEnter(text1());
     settle();
     EXPECT_EQ(currentName(), screen::MotDePasse);
     EXPECT_EQ(messages().size(), 1);
+    EXPECT_EQ(ReadFile(data.path(u"Langue.dat"_s)), ReadFile(target + u"Langue.dat"_s));
 }
 
 } // namespace
