@@ -1,10 +1,12 @@
+#include "backup/sauvegarde.h"
 #include "ui/mainframe.h"
 #include "ui/registration.h"
+#include "ui/screennames.h"
 
 namespace tirelou {
 
 void RegisterBackupScreens(ui::ScreenRegistry& registry) {
-    (void)registry;
+    registry.add<Sauvegarde>(screen::Sauvegarde);
 }
 
 } // namespace tirelou

@@ -1,5 +1,6 @@
 #include "closing/moissuivant.h"
 
+#include "backup/backup.h"
 #include "data/schema.h"
 #include "data/workingcontext.h"
 #include "ui/printer.h"
@@ -88,7 +89,13 @@ void MoisSuivant::fitGridWidth() {
 
 void MoisSuivant::run() {
     RolloverResult result;
-    if (!guarded([&] { result = RollOver(ctx()); })) {
+    RolloverOptions options;
+    // The archives are sorted once the new year's file stands: the backup disk goes in first.
+    options.checkpoint = [this](std::string_view step) {
+        if (step == step::NewFilePlaced)
+            showArchiveNotice();
+    };
+    if (!guarded([&] { result = RollOver(ctx(), options); })) {
         label2_->setText(text(kNothingChanged));
         return;
     }
@@ -98,8 +105,6 @@ void MoisSuivant::run() {
     }
     result_ = std::move(result);
     done_ = true;
-    if (result_.yearChanged)
-        showArchiveNotice();
     showCarried();
     if (result_.outcome == RolloverResult::Outcome::NotReopened)
         message(text(kLogInAgain), text(kCaption), ui::MessageIcon::Information);
@@ -128,7 +133,8 @@ void MoisSuivant::refused(const RolloverResult& result) {
 
 void MoisSuivant::showArchiveNotice() {
     label2_->setText(text(kSortingArchives));
-    const QString drive = RemovableDiskDrive(ctx().backupPath);
+    label2_->repaint();
+    const QString drive = BackupDiskDrive(ctx());
     if (!drive.isEmpty())
         message(text(kInsertDisk) + drive, text(kDiskTitle));
 }

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 namespace tirelou {
 
@@ -49,7 +50,12 @@ QString AccountNumberOfFile(const QString& fileName) {
 }
 
 int YearOfFile(const QString& fileName) {
-    return static_cast<int>(NumberValue(fileName.trimmed().right(8).left(4)));
+    // The lenient reading takes an exponent ("1e10"), which no int holds: a year beyond
+    // four digits is taken as the last one, a negative one as 0.
+    const double year = NumberValue(fileName.trimmed().right(8).left(4));
+    if (!(year > 0))
+        return 0;
+    return static_cast<int>(std::min(year, 9999.0));
 }
 
 void CreateTemplate(const QString& path) {

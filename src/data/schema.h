@@ -52,7 +52,8 @@ inline const QString AccountFileSuffix = QStringLiteral(".acd");
 QString AccountFileName(const QString& accountNumber, int year);
 // The account number of a file name: everything before its last 8 characters.
 QString AccountNumberOfFile(const QString& fileName);
-// The 4 characters before ".acd", read leniently (0 when they are not digits).
+// The 4 characters before ".acd", read leniently (0 when they are not digits), held to
+// 0-9999. The year change's purge and the archive cleaning both judge a file by it.
 int YearOfFile(const QString& fileName);
 
 // Writes an empty template with every table at `path` (which must not exist).

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace tirelou {
 
@@ -29,6 +31,13 @@ struct LoadedMonth {
     double previousAmount = 0;
     QString remainderText;               // Reste of the first row, as stored
     std::array<QString, 3> reserveTexts; // Reserve of rows 1, 2 and 3, as stored
+};
+
+// A mounted volume, as the backup screen offers it for a destination.
+struct Volume {
+    QString rootPath;
+    QString name;
+    bool removable = false;
 };
 
 // The window scaling factors, in percent; 0 until the frame has measured the screen.
@@ -86,6 +95,10 @@ public:
     LoadedMonth month;
     ScaleState scale;
     QString backupPath; // the backup destination last chosen
+    // Where the backup screen finds its places; left empty, the user's home folder and the
+    // system's mounted volumes (tests set them).
+    QString homeDir;
+    std::optional<std::vector<Volume>> volumes;
 
     // How long Pause waits; five seconds for the user, shorter in tests.
     int pauseMs = 5000;

@@ -10,12 +10,15 @@ namespace {
 bool g_recording = false;
 QList<ShownMessage> g_recorded;
 std::optional<QString> g_nextDirectory;
+std::function<void(const ShownMessage&)> g_onRecorded;
 
 } // namespace
 
 void MessageBox::show(QWidget* parent, const QString& text, const QString& title, MessageIcon icon) {
     if (g_recording) {
         g_recorded.append({text, title, icon});
+        if (g_onRecorded)
+            g_onRecorded(g_recorded.back());
         return;
     }
     QMessageBox box(icon == MessageIcon::Stop          ? QMessageBox::Critical
@@ -36,6 +39,9 @@ const QList<ShownMessage>& MessageBox::recorded() {
 }
 void MessageBox::clearRecorded() {
     g_recorded.clear();
+}
+void MessageBox::setOnRecorded(std::function<void(const ShownMessage&)> observer) {
+    g_onRecorded = std::move(observer);
 }
 
 QString FileChooser::existingDirectory(QWidget* parent, const QString& title, const QString& start) {

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class QWidget;
 
@@ -26,6 +27,8 @@ public:
     static bool recording();
     static const QList<ShownMessage>& recorded();
     static void clearRecorded();
+    // Called with each box as it is recorded, for a test to look at the files at that moment.
+    static void setOnRecorded(std::function<void(const ShownMessage&)> observer);
 };
 
 // Folder choice, answerable in advance by a test.

@@ -99,6 +99,10 @@ TEST_F(MoisSuivantTest, ClosesDecemberIntoTheNewYearFileAndSortsTheArchives) {
     ctx().clock.setToday(QDate(2027, 1, 8));
     ctx().backupPath = u"b:\\TIRELOU"_s;
     ctx().scale.factor = 200;
+    // The disk is asked for once the new file stands, before the archives are sorted.
+    QStringList atPrompt;
+    ui::MessageBox::setOnRecorded(
+        [&](const ui::ShownMessage&) { atPrompt = SnapshotFolder(data.dir()).keys(); });
 
     open(screen::MoisSuivant);
     EXPECT_EQ(current()->caption(), u"Following month"_s);
@@ -108,6 +112,11 @@ TEST_F(MoisSuivantTest, ClosesDecemberIntoTheNewYearFileAndSortsTheArchives) {
     ASSERT_EQ(messages().size(), 1);
     EXPECT_EQ(messages()[0].text, u"Insert The back-up disk in B:\\"_s);
     EXPECT_EQ(messages()[0].title, u"Archive"_s);
+    // by then the new year's file is made, the closing one not yet moved, nothing purged
+    EXPECT_EQ(atPrompt.filter(u"123452027.acd"_s).size(), 1) << atPrompt.join(u' ').toStdString();
+    EXPECT_TRUE(atPrompt.contains(u"123452026.acd"_s) && atPrompt.contains(u"Archives/12021.acd"_s) &&
+                !atPrompt.contains(u"Archives/123452026.acd"_s))
+        << atPrompt.join(u' ').toStdString();
 
     EXPECT_EQ(SnapshotFolder(data.dir()).keys(),
               (QStringList{u"123452027.acd"_s, u"Archives/12022.acd"_s, u"Archives/123452026.acd"_s,

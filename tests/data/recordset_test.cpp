@@ -207,4 +207,8 @@ TEST(Schema, AccountFileNames) {
     EXPECT_EQ(AccountNumberOfFile(QStringLiteral("2026.acd")), QString());
     EXPECT_EQ(YearOfFile(QStringLiteral("CCP442025.acd")), 2025);
     EXPECT_EQ(YearOfFile(QStringLiteral("old.acd")), 0);
+    // An exponent or a sign in the year's place is held to a year, never beyond an int.
+    EXPECT_EQ(YearOfFile(QStringLiteral("71e10.acd")), 9999);
+    EXPECT_EQ(YearOfFile(QStringLiteral("19e99.acd")), 9999);
+    EXPECT_EQ(YearOfFile(QStringLiteral("1-202.acd")), 0);
 }

@@ -74,6 +74,7 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
 
 GuiTest::GuiTest() {
     ui::MessageBox::clearRecorded();
+    ui::MessageBox::setOnRecorded({});
     ui::Application::clearLastError();
     RegisterAllScreens(registry);
     frame = std::make_unique<ui::MainFrame>(data.ctx(), registry);
@@ -83,6 +84,7 @@ GuiTest::GuiTest() {
 }
 
 GuiTest::~GuiTest() {
+    ui::MessageBox::setOnRecorded({});
     frame.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(ui::Application::lastError().isEmpty())
