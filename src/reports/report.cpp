@@ -1,5 +1,6 @@
 #include "reports/report.h"
 
+#include "data/handover.h"
 #include "data/numbers.h"
 #include "data/routines.h"
 #include "data/workingcontext.h"
@@ -251,6 +252,28 @@ PaperLayout StatementPaper(bool french) {
     return p;
 }
 
+StatementLoad LoadStatement(WorkingContext& ctx) {
+    YearHandOver handed = ReadYearHandOver(ctx, handover::Lire);
+    if (!IsKnownMode(handed.modeWord)) {
+        const YearHandOver encour = ReadYearHandOver(ctx, handover::Encour);
+        handed.modeWord = encour.modeWord;
+        handed.yearText = encour.yearText;
+    }
+    StatementLoad load;
+    load.archive = IsArchiveMode(handed.modeWord);
+    load.yearText = handed.yearText.trimmed();
+    load.opened = OpenHandedYear(ctx, handed);
+    if (load.opened != YearOpen::Opened)
+        return load;
+    load.yearText = ctx.yearText;
+    LoadCategories(ctx);
+    MonthTableName(ctx, ctx.currentMonth);
+    LoadMonth(ctx, ctx.monthTable);
+    load.report = BuildStatement(
+        {ctx.month, ctx.categoryList, ctx.monthTable, ctx.accountNumber, ctx.yearText, ctx.french()});
+    return load;
+}
+
 // ---- The twelve-month views
 
 YearMonths LoadYear(WorkingContext& ctx) {
@@ -389,6 +412,39 @@ PaperLayout YearPaper(bool french) {
     p.entryWeight = 1;
     p.totalWeight = 0;
     return p;
+}
+
+namespace {
+
+// Opens the year handed over in "Lire.xfr" and loads its categories and months.
+std::optional<YearMonths> OpenHandedYearMonths(WorkingContext& ctx, YearLoad& load) {
+    load.opened = OpenHandedYear(ctx, ReadYearHandOver(ctx, handover::Lire));
+    if (load.opened != YearOpen::Opened)
+        return std::nullopt;
+    LoadCategories(ctx);
+    return LoadYear(ctx);
+}
+
+} // namespace
+
+YearLoad LoadYearTotals(WorkingContext& ctx) {
+    YearLoad load;
+    if (const auto year = OpenHandedYearMonths(ctx, load)) {
+        YearTotals t;
+        load.report =
+            BuildYearTotals({*year, ctx.categoryList, ctx.accountNumber, ctx.yearText, ctx.french()}, &t);
+        load.total = t.expenses;
+    }
+    return load;
+}
+
+YearLoad LoadYearCategory(WorkingContext& ctx, int categoryIndex) {
+    YearLoad load;
+    if (const auto year = OpenHandedYearMonths(ctx, load))
+        load.report =
+            BuildYearCategory({*year, ctx.categoryList, ctx.accountNumber, ctx.yearText, ctx.french()},
+                              ctx.categoryList.value(categoryIndex), &load.total);
+    return load;
 }
 
 } // namespace tirelou

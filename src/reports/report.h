@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/printdoc.h"
+#include "reports/yearfile.h"
 
 #include <QString>
 #include <QStringList>
@@ -117,6 +118,18 @@ QString StatementAccountLine(const QString& accountNumber, const QString& yearTe
 Report BuildStatement(const StatementInput& in);
 PaperLayout StatementPaper(bool french);
 
+struct StatementLoad {
+    YearOpen opened = YearOpen::Missing;
+    bool archive = false;
+    QString yearText;
+    Report report; // empty when the year's file is missing
+};
+
+// The statement of `currentMonth` as its screen opens it: the year from "Lire.xfr" (from
+// "Encour" when another screen has written "Lire.xfr" since), that year's file opened, the
+// categories and the month loaded.
+StatementLoad LoadStatement(WorkingContext& ctx);
+
 // ---- The twelve-month views of a year
 
 // The months of a year as loaded, January first (twelve, fewer in tests).
@@ -147,6 +160,18 @@ Report BuildYearTotals(const YearInput& in, YearTotals* totals = nullptr);
 // One category over the twelve months, with its year total.
 Report BuildYearCategory(const YearInput& in, const QString& category, double* yearTotal = nullptr);
 PaperLayout YearPaper(bool french);
+
+struct YearLoad {
+    YearOpen opened = YearOpen::Missing;
+    Report report;
+    double total = 0; // the year's expenses (or the category's)
+};
+
+// The twelve-month views as their screen opens them: the year handed over in "Lire.xfr"
+// opened, its categories and months loaded; the totals view, or the view of the category
+// at `categoryIndex` of the category list.
+YearLoad LoadYearTotals(WorkingContext& ctx);
+YearLoad LoadYearCategory(WorkingContext& ctx, int categoryIndex);
 
 // The four grid column names of the looking-back screens. The English label column is
 // "TITLE" on the statement and the twelve-month view, "TITLED" elsewhere.

@@ -72,6 +72,19 @@ bool PrintToPdf(const PrintDocument& doc, const QString& path) {
     return Paint(doc, printer);
 }
 
+QString PrintOutcomeText(const PrintResult& result, bool french) {
+    if (!result.ok)
+        return (french ? QStringLiteral("L'impression n'a pas pu se faire :\n")
+                       : QStringLiteral("The printing could not be done:\n")) +
+               result.error;
+    if (result.pdfPath.isEmpty())
+        return QString();
+    return (french ? QStringLiteral(
+                         "Aucune imprimante n'est installée : le document est enregistré dans le fichier\n")
+                   : QStringLiteral("No printer is installed: the document was saved in the file\n")) +
+           result.pdfPath;
+}
+
 PrintResult Print(const PrintDocument& doc, const WorkingContext& ctx) {
     PrintResult result;
     if (QPrinterInfo::defaultPrinter().isNull()) {
