@@ -24,6 +24,9 @@ struct PrintDocument {
     QString title; // the print job's name
     QString fontFamily = QStringLiteral("Arial");
     int fontSize = 10;
+    // Lines a page must hold: the lines are drawn closer when the font's spacing would
+    // give fewer; 0 keeps the font's spacing.
+    int linesPerPage = 0;
     std::vector<PrintLine> lines;
     // Printed at the top of a page the printer starts because the paper is full (the
     // column headings of a long report).

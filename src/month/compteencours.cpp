@@ -47,6 +47,7 @@ void CompteEncours::load() {
     statement_ = loaded.report;
     account_->setText(StatementAccountLine(ctx().accountNumber, loaded.yearText, french()));
     ui::FillReportGrid(*grid_, statement_);
+    grid_->setAccessibleName(account_->text());
     toolbar()->setButtonEnabled(Print, !statement_.rows.empty());
     applyScale();
     grid_->setFocus();

@@ -93,19 +93,35 @@ PrintDocument PrintReport(const Report& report, const PaperLayout& layout, const
     doc.title = title;
     doc.fontFamily = QStringLiteral("Arial");
     doc.fontSize = 10;
-    const auto headings = [&](int blanksAfter) {
-        doc.line(layout.columnHeadings);
-        doc.emptyLines(blanksAfter);
-    };
-    // A page the printer has to end by itself (its paper is shorter than the counter
-    // allows) starts with the headings too.
+    doc.linesPerPage = layout.linesPerPage;
+    // A page the printer would still have to end by itself starts with the headings too.
     doc.runningHead.push_back({layout.columnHeadings, false});
     for (int i = 0; i < layout.blanksOnNewPage; ++i)
         doc.runningHead.push_back({});
-    doc.emptyLines(layout.blanksBeforeHeadings);
-    headings(layout.blanksAfterHeadings);
 
     int counter = layout.counterStart;
+    int onPage = 0; // lines on the page in hand
+    const auto newPage = [&] {
+        doc.newPage();
+        doc.line(layout.columnHeadings);
+        doc.emptyLines(layout.blanksOnNewPage);
+        onPage = 1 + layout.blanksOnNewPage;
+        counter = layout.counterRestart;
+    };
+    // A full sheet also ends the page, so no page is ended by the printer a few lines
+    // before the counter ends it again.
+    const auto put = [&](std::vector<PrintCell> cells) {
+        if (layout.linesPerPage > 0 && onPage >= layout.linesPerPage)
+            newPage();
+        doc.line(std::move(cells));
+        ++onPage;
+    };
+    for (int i = 0; i < layout.blanksBeforeHeadings; ++i)
+        put({});
+    put(layout.columnHeadings);
+    for (int i = 0; i < layout.blanksAfterHeadings; ++i)
+        put({});
+
     for (const ReportRow& row : report.rows) {
         if (row.show == Show::Screen)
             continue;
@@ -115,31 +131,28 @@ PrintDocument PrintReport(const Report& report, const PaperLayout& layout, const
             std::vector<PrintCell> cells{{row.paperColumn, text}};
             if (!row.second.isEmpty())
                 cells.push_back({row.paperColumn, row.second}); // right after the text
-            doc.line(std::move(cells));
+            put(std::move(cells));
             counter += layout.headingWeight;
             break;
         }
         case RowKind::Entry:
-            doc.line({{layout.labelColumn, row.text},
-                      {layout.dateColumn, row.third},
-                      {layout.numberColumn, row.second},
-                      {layout.amountColumn, ReportAmount(row.amount.value_or(0))}});
+            put({{layout.labelColumn, row.text},
+                 {layout.dateColumn, row.third},
+                 {layout.numberColumn, row.second},
+                 {layout.amountColumn, ReportAmount(row.amount.value_or(0))}});
             counter += layout.entryWeight;
-            if (counter >= layout.pageFull) {
-                doc.newPage();
-                headings(layout.blanksOnNewPage);
-                counter = layout.counterRestart;
-            }
+            if (counter >= layout.pageFull)
+                newPage();
             break;
         case RowKind::Total:
-            doc.line({{row.paperColumn, text}, {layout.amountColumn, ReportAmount(row.amount.value_or(0))}});
+            put({{row.paperColumn, text}, {layout.amountColumn, ReportAmount(row.amount.value_or(0))}});
             counter += layout.totalWeight;
             break;
         case RowKind::Rule:
-            doc.line({{layout.amountColumn, row.text.isEmpty() ? layout.rule : row.text}});
+            put({{layout.amountColumn, row.text.isEmpty() ? layout.rule : row.text}});
             break;
         case RowKind::Blank:
-            doc.line();
+            put({});
             break;
         }
     }

@@ -73,7 +73,8 @@ bool CountsAsExpense(const LoadedMonth& month, int row);
 
 // How a report is laid out on paper: the column headings at the top of the first page and
 // of every new page, the line counter that decides when a page is full, and what each row
-// kind adds to it. A page is ended only after an entry line.
+// kind adds to it. The counter ends a page only after an entry line; a full sheet ends it
+// anywhere.
 struct PaperLayout {
     std::vector<PrintCell> columnHeadings;
     int blanksBeforeHeadings = 0; // on the first page only
@@ -86,6 +87,8 @@ struct PaperLayout {
     // Paper columns of an entry's texts.
     int labelColumn = 5, dateColumn = 35, numberColumn = 60, amountColumn = 95;
     QString rule = QStringLiteral("---------------");
+    // Lines a sheet holds: a page is also ended when it is full, before the counter says so.
+    int linesPerPage = 66;
 };
 
 // Lays the report's paper rows out as one print document.

@@ -56,7 +56,7 @@ VoirDouze::VoirDouze(const ui::ScreenEnv& env) : ScreenBase(env) {
     body()->addWidget(title);
     body()->addWidget(heading_);
     body()->addStretch(1);
-    body()->addWidget(prompt_);
+    body()->addWidget(prompt_, 0, Qt::AlignHCenter);
     body()->addWidget(text1_, 0, Qt::AlignHCenter);
     body()->addWidget(text2_, 0, Qt::AlignHCenter);
     body()->addWidget(list1_, 4, Qt::AlignHCenter);
@@ -158,6 +158,7 @@ void VoirDouze::show(const Report& report) {
     list1_->hide();
     list2_->hide();
     heading_->setText(report.heading);
+    grid_->setAccessibleName(report.heading);
     heading_->show();
     ui::FillReportGrid(*grid_, report);
     grid_->show();

@@ -6,13 +6,15 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 
 namespace tirelou::ui {
 namespace {
 
 // Lays the lines out top to bottom. A text at column n starts n - 1 average character
 // widths from the left margin, as a tab stop does: when the text before it on the line
-// already reaches that place, it follows one blank after it instead of overprinting it.
+// already reaches that place, it follows one blank after it instead of overprinting it,
+// or starts the next line at its column when it would then run off the paper.
 bool Paint(const PrintDocument& doc, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -22,17 +24,24 @@ bool Paint(const PrintDocument& doc, QPrinter& printer) {
     const QFontMetricsF fm(painter.font(), &printer);
     const double column = fm.averageCharWidth();
     const double blank = fm.horizontalAdvance(QLatin1Char(' '));
-    const double lineHeight = fm.lineSpacing();
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    double lineHeight = fm.lineSpacing();
+    if (doc.linesPerPage > 0)
+        lineHeight =
+            std::min(lineHeight, (page.height() - fm.ascent() - fm.descent() - 1) / (doc.linesPerPage - 1));
     double y = fm.ascent();
     const auto draw = [&](const PrintLine& line) {
         double end = -1; // where the texts so far end; none yet
         for (const PrintCell& cell : line.cells) {
             if (cell.text.isEmpty())
                 continue;
-            double x = (std::max(cell.column, 1) - 1) * column;
-            if (end >= 0 && x < end + blank)
-                x = end + blank;
+            const double at = (std::max(cell.column, 1) - 1) * column;
+            double x = end >= 0 ? std::max(at, end + blank) : at;
+            // Pushed past the edge of the paper, it goes on the next line at its column.
+            if (end >= 0 && x > at && x + fm.horizontalAdvance(cell.text) > page.width()) {
+                y += lineHeight;
+                x = at;
+            }
             painter.drawText(QPointF(x, y), cell.text);
             end = x + fm.horizontalAdvance(cell.text);
         }

@@ -19,6 +19,7 @@ void YearQuestion::ask(const QString& letter, const QString& defaultYear) {
     yearField_->hide();
     prompt_->setText(texts_.choicePrompt);
     prompt_->show();
+    choice_->setAccessibleName(texts_.choicePrompt); // a reader hears the question
     choice_->setText(letter);
     choice_->show();
     choice_->setFocus();
@@ -35,6 +36,7 @@ void YearQuestion::onChoice() {
     choice_->hide();
     if (MeansArchive(choice_->text(), rule_)) {
         prompt_->setText(texts_.yearPrompt);
+        yearField_->setAccessibleName(texts_.yearPrompt);
         yearField_->setText(defaultYear_);
         yearField_->show();
         yearField_->setFocus();
