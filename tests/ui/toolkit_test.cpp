@@ -290,7 +290,8 @@ TEST(Printer, ATextReachingTheNextColumnIsPrintedAfterItNotOverIt) {
     QProcess p;
     p.start(pdftotext, {u"-layout"_s, pdf, u"-"_s});
     ASSERT_TRUE(p.waitForFinished());
-    const QString line = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n').filter(u"ABONNEMENT"_s).value(0);
+    const QString line =
+        QString::fromUtf8(p.readAllStandardOutput()).split(u'\n').filter(u"ABONNEMENT"_s).value(0);
     // the whole label, then the amount after it on the same line
     EXPECT_TRUE(line.trimmed().startsWith(label + u' ')) << line.toStdString();
     EXPECT_TRUE(line.trimmed().endsWith(u"12 €"_s)) << line.toStdString();
