@@ -6,6 +6,7 @@
 #include "data/numbers.h"
 #include "data/workingcontext.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QHBoxLayout>
@@ -16,7 +17,6 @@ namespace tirelou::accounts {
 namespace {
 
 constexpr ui::Caption kCaption{u"Creer un Compte", u"To create an Account"};
-constexpr ui::Caption kTitle{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
 constexpr ui::Caption kReturn{u"RETOUR", u"RETURN"};
 
 constexpr ui::Caption kPickFreeRow{u"Cliquez sur la ligne libre pour créer un compte",
@@ -41,7 +41,7 @@ const QString kBoxTitle = QStringLiteral("TIRELOU");
 } // namespace
 
 Creer::Creer(const ui::ScreenEnv& env) : ScreenBase(env) {
-    label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    label1_ = makeTitle(ui::TitleCaptionCaps);
     label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
     grid_ = MakeAccountGrid(this);
     text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
@@ -56,8 +56,8 @@ Creer::Creer(const ui::ScreenEnv& env) : ScreenBase(env) {
     fields->addWidget(text2_);
     LayOutAccountScreen(body(), label1_, label2_, grid_, fieldBox_);
 
-    toolbar()->addButton(QString());
-    connect(toolbar(), &ui::Toolbar::buttonClicked, this, [this](int index) {
+    setCaption(kCaption);
+    connect(makeToolbar({kReturn}), &ui::Toolbar::buttonClicked, this, [this](int index) {
         if (index != 1)
             return;
         AbandonNewAccount(ctx());
@@ -74,7 +74,6 @@ Creer::~Creer() {
 }
 
 void Creer::load() {
-    setFrameCaption(QStringLiteral("TIRELOU"));
     reset();
 }
 
@@ -84,9 +83,6 @@ void Creer::reset() {
     text1_->clear();
     text2_->clear();
     readLanguage();
-    setCaption(text(kCaption));
-    label1_->setText(text(kTitle));
-    toolbar()->setCaption(1, text(kReturn));
     label2_->setText(text(kPickFreeRow));
     grid_->setEnabled(false);
     FillAccountGrid(grid_, ctx(), true);

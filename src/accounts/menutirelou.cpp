@@ -8,6 +8,7 @@
 #include "ui/logo.h"
 #include "ui/mainframe.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QHBoxLayout>
@@ -20,7 +21,6 @@ namespace tirelou::accounts {
 namespace {
 
 constexpr ui::Caption kFrameCaption{u"Menu Tirelou", u"Menu Tirelou"};
-constexpr ui::Caption kTitle{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
 constexpr ui::Caption kMonthLine{u"Mois En Cours ", u"Month in progress "};
 constexpr ui::Caption kEmptyAccount{u"CE COMPTE EST VIDE, A CREER", u"THIS ACCOUNT is EMPTY, TO to CREATE"};
 constexpr ui::Caption kRestart{u"RECOMMENCEZ", u"RESTART"};
@@ -81,14 +81,12 @@ ui::InputField* MakeField(QWidget* parent, const QString& name) {
 
 MenuTirelou::MenuTirelou(const ui::ScreenEnv& env) : ScreenBase(env) {
     // Thirteen buttons: a column beside the menu rather than a row wider than the screen.
-    toolbar1_ = new ui::Toolbar(this);
-    toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar1_ = makeToolbar(kButtons);
+    layout()->removeWidget(toolbar1_);
     toolbar1_->setOrientation(Qt::Vertical);
-    for (const ui::Caption& c : kButtons)
-        toolbar1_->addButton(c.french());
     connect(toolbar1_, &ui::Toolbar::buttonClicked, this, &MenuTirelou::onToolbar);
 
-    label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    label1_ = makeTitle(ui::TitleCaptionCaps);
     label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("line"));
     label3_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
     label4_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
@@ -131,6 +129,7 @@ MenuTirelou::MenuTirelou(const ui::ScreenEnv& env) : ScreenBase(env) {
     row->addSpacing(16);
     row->addLayout(content, 1);
     body()->addLayout(row, 1);
+    setCaption(kFrameCaption);
 }
 
 void MenuTirelou::load() {
@@ -150,10 +149,6 @@ void MenuTirelou::showMenu() {
     dialogue_ = Dialogue::None;
     readLanguage();
     setFrameCaption(text(kFrameCaption));
-    setCaption(text(kFrameCaption));
-    label1_->setText(text(kTitle));
-    for (int i = CurrentMonth; i <= Maker; ++i)
-        toolbar1_->setCaption(i, text(kButtons[i - 1]));
 
     picture_->show();
     label5_->hide();

@@ -4,6 +4,7 @@
 #include "data/workingcontext.h"
 #include "ui/printer.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QLabel>
@@ -14,12 +15,10 @@ namespace tirelou {
 namespace {
 
 constexpr ui::Caption kCaption{u"Mois Suivant", u"Following month"};
-constexpr ui::Caption kBanner{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
 constexpr ui::Caption kSorting{u"PATIENTEZ JE TRIE", u"EXERCISE PATIENCE I SORT OUT"};
 constexpr ui::Caption kSortingArchives{u"PATIENTEZ JE TRIE VOS ARCHIVES",
                                        u"EXERCISE PATIENCE I SORT OUT YOUR ARCHIVES"};
-constexpr ui::Caption kQuit{u"Quitter", u"To leave"};
-constexpr ui::Caption kPrint{u"Imprimer", u"To print"};
+constexpr ui::Caption kButtons[] = {{u"Quitter", u"To leave"}, {u"Imprimer", u"To print"}};
 constexpr ui::Caption kDiskTitle{u"Archive", u"Archive"};
 constexpr ui::Caption kInsertDisk{u"Inserez La disquette de sauvegarde dans ",
                                   u"Insert The back-up disk in "};
@@ -49,7 +48,7 @@ enum Button { Quit = 1, Print = 2 };
 } // namespace
 
 MoisSuivant::MoisSuivant(const ui::ScreenEnv& env) : ScreenBase(env) {
-    label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    label1_ = makeTitle(ui::TitleCaptionCaps);
     label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
     label2_->setAlignment(Qt::AlignCenter);
     grid_ = ui::Named<ui::Grid>(this, QStringLiteral("MSFlexGrid1"));
@@ -65,19 +64,13 @@ MoisSuivant::MoisSuivant(const ui::ScreenEnv& env) : ScreenBase(env) {
     label1_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     label2_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     body()->addStretch(0);
-    toolbar()->addButton(text(kQuit));
-    toolbar()->addButton(text(kPrint));
-    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &MoisSuivant::onToolbar);
+    setCaption(kCaption);
+    connect(makeToolbar(kButtons), &ui::Toolbar::buttonClicked, this, &MoisSuivant::onToolbar);
 }
 
 void MoisSuivant::load() {
     readLanguage();
-    setCaption(text(kCaption));
-    setFrameCaption(QStringLiteral("TIRELOU"));
-    label1_->setText(text(kBanner));
     label2_->setText(text(kSorting));
-    toolbar()->setCaption(Quit, text(kQuit));
-    toolbar()->setCaption(Print, text(kPrint));
     toolbar()->setButtonEnabled(Quit, false);
     toolbar()->setButtonEnabled(Print, false);
     applyScale();

@@ -40,8 +40,7 @@ const QString Euro = QStringLiteral(" €");
 } // namespace
 
 EnregisUn::EnregisUn(const ui::ScreenEnv& env) : ScreenBase(env) {
-    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    keepCaptioned(title, kTitle);
+    QLabel* title = makeTitle(kTitle);
     lines_ = makeAccountLine(QStringLiteral("Label2"), QStringLiteral("Label3"));
     category_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("heading"));
     prompt_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("prompt"));

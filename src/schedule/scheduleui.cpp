@@ -51,6 +51,15 @@ void FillScheduleGrid(ui::Grid* grid, bool french, const QString& monthTable, co
         grid->item(total, c)->setFont(bold);
 }
 
+void FillScheduledGrid(ui::Grid* grid, bool french, const QString& monthTable, const ScheduledList& list,
+                       const QString& kind, const QString& totalCaption) {
+    QList<ListLine> lines;
+    for (const ScheduledItem& item : list.items)
+        lines << ListLine{QStringLiteral("  ") + item.label, kind, EuroAmount(item.monthly),
+                          MonthsCell(item.monthsLeft)};
+    FillScheduleGrid(grid, french, monthTable, lines, totalCaption, EuroAmount(list.total));
+}
+
 QString EuroAmount(double value) {
     return FormatAmount(value) + QStringLiteral(" €");
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "schedule/schedule.h"
 #include "ui/caption.h"
 
 #include <QList>
@@ -23,7 +24,8 @@ inline constexpr ui::Caption kListTitles[4] = {
     {u"MOIS RESTANTS", u"REMAINING MONTHS"},
 };
 inline constexpr ui::Caption kMonthOf{u"MOIS DE  ", u"MONTH OF  "};
-inline constexpr ui::Caption kTitleLine{u" Tirelou Familial ", u" Domestic Tirelou "};
+// Before the account number on the screens of these lists.
+inline constexpr ui::Caption kListAccount{u" Compte     ", u" Account     "};
 
 // A named input, hidden until its step comes.
 ui::InputField* MakeInput(QWidget* parent, const QString& name);
@@ -39,6 +41,11 @@ using ListLine = QStringList;
 // total row with its caption in the first column and the amount in the third.
 void FillScheduleGrid(ui::Grid* grid, bool french, const QString& monthTable, const QList<ListLine>& lines,
                       const QString& totalCaption, const QString& totalAmount);
+
+// Fills a four-column list with the month's direct debits or forecasts: label, `kind`,
+// monthly amount and months left, then their total.
+void FillScheduledGrid(ui::Grid* grid, bool french, const QString& monthTable, const ScheduledList& list,
+                       const QString& kind, const QString& totalCaption);
 
 // "12.50 €": the amount display followed by the euro sign.
 QString EuroAmount(double value);

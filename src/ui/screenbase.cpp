@@ -160,6 +160,12 @@ QLabel* ScreenBase::makeLabel(const QString& name, const QString& role) {
     return label;
 }
 
+QLabel* ScreenBase::makeTitle(const Caption& caption) {
+    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    keepCaptioned(title, caption);
+    return title;
+}
+
 AccountLine* ScreenBase::makeAccountLine(const QString& accountName, const QString& balanceName) {
     return new AccountLine(this, makeLabel(accountName, QStringLiteral("line")),
                            makeLabel(balanceName, QStringLiteral("line")));

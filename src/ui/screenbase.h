@@ -85,6 +85,8 @@ protected:
 
     // Labels of the usual kinds, named for tests and screen readers.
     QLabel* makeLabel(const QString& name, const QString& role = QString());
+    // The title line, Label1, kept captioned (see keepCaptioned).
+    QLabel* makeTitle(const Caption& caption);
     // The account number and balance line, its two labels named as given (role "line").
     AccountLine* makeAccountLine(const QString& accountName, const QString& balanceName);
 

@@ -58,6 +58,7 @@ int FormRows::addRow(const QString& promptName, const QString& echoName, InputFi
         layout_->addWidget(input, row, 2);
     prompts_ << prompt;
     echoes_ << echo;
+    inputs_ << input;
     prompt->hide();
     echo->hide();
     return row;
@@ -76,6 +77,13 @@ void FormRows::setPrompt(int row, const QString& text) {
 void FormRows::setEcho(int row, const QString& text) {
     if (QLabel* e = echo(row))
         e->setText(text);
+}
+
+void FormRows::answer(int row, const QString& prompt, const QString& echo) {
+    setPrompt(row, prompt);
+    setEcho(row, echo);
+    if (InputField* input = inputs_.value(row))
+        input->hide();
 }
 
 void FormRows::clearAll() {

@@ -19,6 +19,10 @@ namespace tirelou::ui {
 // "Compte     " / "Account     ": what stands before the account number on the line.
 inline constexpr Caption AccountCaption{u"Compte     ", u"Account     "};
 
+// The program's name on the title lines; in capitals on the menus and account screens.
+inline constexpr Caption TitleCaption{u" Tirelou Familial ", u" Domestic Tirelou "};
+inline constexpr Caption TitleCaptionCaps{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
+
 // One line: the account on the left, the balance on the right. The screen gives both
 // texts, since each shows the balance in its own form.
 class AccountLine final : public QWidget {
@@ -60,10 +64,13 @@ public:
     // Shows a prompt, and its row, only while it has a text.
     void setPrompt(int row, const QString& text);
     void setEcho(int row, const QString& text);
+    // The row's step is done: its prompt, the value given, and its input hidden.
+    void answer(int row, const QString& prompt, const QString& echo);
     void clearAll();
 
 private:
     QGridLayout* layout_;
+    QList<InputField*> inputs_;
     QList<QLabel*> prompts_;
     QList<QLabel*> echoes_;
 };
