@@ -9,10 +9,7 @@ namespace {
 
 class StatementScreen : public ReportScreens {
 protected:
-    StatementScreen() {
-        for (const QString& name : {screen::MoisConsulter, screen::Theme, screen::LireRubriques})
-            registry.add<Elsewhere>(name);
-    }
+    StatementScreen() { standIn({screen::MoisConsulter, screen::Theme, screen::LireRubriques}); }
     // March: remainder carried 100, deposits 500, payments 320, a reserve balance of 30.
     void seed(const QString& table, const QString& house) {
         data.addRow(table, {{field::Reste, u"250"_s},
@@ -25,11 +22,11 @@ protected:
                             {field::Prix, u"300"_s},
                             {field::Date, u"01/03/2026"_s},
                             {field::Poste, u"X"_s}});
-        data.addRow(table, {{field::Reserve, u"30"_s + QString(20, u' ') + u"70"_s},
+        data.addRow(table, {{field::Reserve, Pair(u"30"_s, 20, u"70"_s)},
                             {field::Rubriques, house},
                             {field::Libelle, u"EDF"_s},
                             {field::NumCheque, u"PRELEVEMENT"_s},
-                            {field::Prix, u"20"_s + QString(20, u' ') + u"200"_s},
+                            {field::Prix, Pair(u"20"_s, 20, u"200"_s)},
                             {field::Date, u"02/03/2026"_s},
                             {field::Poste, u"P"_s}});
         data.addRow(table, {{field::Rubriques, house},

@@ -5,20 +5,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QProcess>
 #include <QStandardPaths>
 
 namespace tirelou::test {
 
 using namespace Qt::StringLiterals;
-
-// Stands for the screens the looking-back screens lead to.
-class Elsewhere : public ui::ScreenBase {
-public:
-    using ScreenBase::ScreenBase;
-    void load() override {}
-};
 
 // Account 7: its 2026 file in March (logged in), and 2024 in the archives.
 class ReportScreens : public GuiTest {
@@ -34,14 +26,6 @@ protected:
         QFile::rename(data.path(old), data.ctx().archivePath(old));
         data.login(data.addAccount(u"7"_s, 2026, u"SECRET"_s, 3), language);
         data.ctx().clock.setNow(QDateTime(QDate(2026, 3, 15), QTime(18, 0)));
-    }
-    QString label(const QString& name) const {
-        const QLabel* l = child<QLabel>(name);
-        return l ? l->text() : QString();
-    }
-    bool shown(const QString& name) const {
-        const QWidget* w = child<QWidget>(name);
-        return w && w->isVisible();
     }
     ui::Grid* grid() const { return child<ui::Grid>(u"MSFlexGrid1"_s); }
     QStringList gridRows() const { return grid() ? grid()->rowTexts() : QStringList(); }

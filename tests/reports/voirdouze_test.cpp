@@ -39,8 +39,8 @@ TEST_F(YearScreen, TheCurrentYearByTotalsAndByCategoryFromTheMenuAndItsPrintout)
     Row first = entry(u"MAISON"_s, u"LOYER"_s, u"1234"_s, u"300"_s, u"X"_s);
     first.insert(field::Montant, u"1000"_s);
     data.addRow(u"Janvier"_s, first);
-    data.addRow(u"Mars"_s, entry(u"MAISON"_s, u"EDF"_s, u"PRELEVEMENT"_s,
-                                 u"20"_s + QString(20, u' ') + u"200"_s, u"P"_s));
+    data.addRow(u"Mars"_s,
+                entry(u"MAISON"_s, u"EDF"_s, u"PRELEVEMENT"_s, Pair(u"20"_s, 20, u"200"_s), u"P"_s));
     data.addRow(u"Mars"_s, entry(u"MAISON"_s, u"TOITURE"_s, u"PREVISION"_s, u"75"_s, u"R"_s));
     data.addRow(u"Mars"_s, entry(u"LOISIRS"_s, u"CINEMA"_s, u"CARTE"_s, u"12,5"_s, u"C"_s));
     data.addRow(u"Decembre"_s, {{field::MontPrecedent, u"600"_s}});
