@@ -1,4 +1,5 @@
 #include "month/banqueun.h"
+#include "month/compteencours.h"
 #include "month/enregisun.h"
 #include "month/modifcheque.h"
 #include "month/moisencours.h"
@@ -12,6 +13,7 @@ void RegisterMonthScreens(ui::ScreenRegistry& registry) {
     registry.add<month::MoisEnCours>(screen::MoisEnCours);
     registry.add<month::EnregisUn>(screen::EnregisUn);
     registry.add<month::BanqueUn>(screen::BanqueUn);
+    registry.add<month::CompteEncours>(screen::CompteEncours);
     registry.add<month::ModifCheque>(screen::ModifCheque);
 }
 

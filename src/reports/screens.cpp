@@ -1,10 +1,12 @@
+#include "reports/voirdouze.h"
 #include "ui/mainframe.h"
 #include "ui/registration.h"
+#include "ui/screennames.h"
 
 namespace tirelou {
 
 void RegisterReportScreens(ui::ScreenRegistry& registry) {
-    (void)registry;
+    registry.add<reports::VoirDouze>(screen::VoirDouze);
 }
 
 } // namespace tirelou

@@ -6,12 +6,15 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <algorithm>
 
 namespace tirelou::ui {
 namespace {
 
-// Lays the lines out top to bottom; a text at column n starts n - 1 average character
-// widths from the left margin, as a tab position does.
+// Lays the lines out top to bottom. A text at column n starts n - 1 average character
+// widths from the left margin, as a tab stop does: when the text before it on the line
+// already reaches that place, it follows one blank after it instead of overprinting it,
+// or starts the next line at its column when it would then run off the paper.
 bool Paint(const PrintDocument& doc, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer))
@@ -20,19 +23,43 @@ bool Paint(const PrintDocument& doc, QPrinter& printer) {
     painter.setFont(font);
     const QFontMetricsF fm(painter.font(), &printer);
     const double column = fm.averageCharWidth();
-    const double lineHeight = fm.lineSpacing();
+    const double blank = fm.horizontalAdvance(QLatin1Char(' '));
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    double lineHeight = fm.lineSpacing();
+    if (doc.linesPerPage > 0)
+        lineHeight =
+            std::min(lineHeight, (page.height() - fm.ascent() - fm.descent() - 1) / (doc.linesPerPage - 1));
     double y = fm.ascent();
+    const auto draw = [&](const PrintLine& line) {
+        double end = -1; // where the texts so far end; none yet
+        for (const PrintCell& cell : line.cells) {
+            if (cell.text.isEmpty())
+                continue;
+            const double at = (std::max(cell.column, 1) - 1) * column;
+            double x = end >= 0 ? std::max(at, end + blank) : at;
+            // Pushed past the edge of the paper, it goes on the next line at its column.
+            if (end >= 0 && x > at && x + fm.horizontalAdvance(cell.text) > page.width()) {
+                y += lineHeight;
+                x = at;
+            }
+            painter.drawText(QPointF(x, y), cell.text);
+            end = x + fm.horizontalAdvance(cell.text);
+        }
+        y += lineHeight;
+    };
     for (const PrintLine& line : doc.lines) {
-        if (line.pageBreak || y + fm.descent() > page.height()) {
+        if (line.pageBreak) {
             printer.newPage();
             y = fm.ascent();
-            if (line.pageBreak)
-                continue;
+            continue;
         }
-        for (const PrintCell& cell : line.cells)
-            painter.drawText(QPointF((std::max(cell.column, 1) - 1) * column, y), cell.text);
-        y += lineHeight;
+        if (y + fm.descent() > page.height()) {
+            printer.newPage();
+            y = fm.ascent();
+            for (const PrintLine& head : doc.runningHead)
+                draw(head);
+        }
+        draw(line);
     }
     return painter.end();
 }
@@ -40,7 +67,8 @@ bool Paint(const PrintDocument& doc, QPrinter& printer) {
 void Prepare(QPrinter& printer, const PrintDocument& doc) {
     printer.setDocName(doc.title.isEmpty() ? QStringLiteral("Tirelou") : doc.title);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    // Narrow margins: the reports count up to 64 lines a page and reach column 95.
+    printer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
 }
 
 } // namespace
@@ -51,6 +79,19 @@ bool PrintToPdf(const PrintDocument& doc, const QString& path) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     return Paint(doc, printer);
+}
+
+QString PrintOutcomeText(const PrintResult& result, bool french) {
+    if (!result.ok)
+        return (french ? QStringLiteral("L'impression n'a pas pu se faire :\n")
+                       : QStringLiteral("The printing could not be done:\n")) +
+               result.error;
+    if (result.pdfPath.isEmpty())
+        return QString();
+    return (french ? QStringLiteral(
+                         "Aucune imprimante n'est installée : le document est enregistré dans le fichier\n")
+                   : QStringLiteral("No printer is installed: the document was saved in the file\n")) +
+           result.pdfPath;
 }
 
 PrintResult Print(const PrintDocument& doc, const WorkingContext& ctx) {

@@ -22,6 +22,10 @@ struct PrintResult {
 // the data folder instead and says where.
 PrintResult Print(const PrintDocument& doc, const WorkingContext& ctx);
 
+// What the user is told after printing: where the PDF went when there was no printer, or
+// why the printing failed; empty when the printer took the document.
+QString PrintOutcomeText(const PrintResult& result, bool french);
+
 // Writes the document as a PDF file.
 bool PrintToPdf(const PrintDocument& doc, const QString& path);
 

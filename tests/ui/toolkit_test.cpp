@@ -1,3 +1,4 @@
+#include "closing/rollover.h"
 #include "data/printdoc.h"
 #include "data/workingcontext.h"
 #include "support/guitest.h"
@@ -14,6 +15,7 @@
 
 using namespace tirelou;
 using namespace tirelou::test;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -270,6 +272,29 @@ TEST(Printer, TextsLandAtTheirColumnsInThePdf) {
                               .filter(QStringLiteral("LOYER"))
                               .value(0);
     EXPECT_LT(loyer.indexOf(QStringLiteral("LOYER")), loyer.indexOf(QStringLiteral("500")));
+}
+
+TEST(Printer, ATextReachingTheNextColumnIsPrintedAfterItNotOverIt) {
+    TestData data;
+    CarryForward cf;
+    // 70 characters: wider than the 55 columns before the amount
+    const QString label = u"ABONNEMENT TELEPHONE MOBILE ET INTERNET DE LA MAISON FAMILIALE DU NORD"_s;
+    ASSERT_EQ(label.size(), 70);
+    cf.debits = {{label, u"12"_s, 12}};
+    cf.debitTotal = 12;
+    const QString pdf = data.path(u"report.pdf"_s);
+    ASSERT_TRUE(ui::PrintToPdf(CarriedItemsPrintout(cf, true), pdf));
+    const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed: the text of the page is not checked";
+    QProcess p;
+    p.start(pdftotext, {u"-layout"_s, pdf, u"-"_s});
+    ASSERT_TRUE(p.waitForFinished());
+    const QString line =
+        QString::fromUtf8(p.readAllStandardOutput()).split(u'\n').filter(u"ABONNEMENT"_s).value(0);
+    // the whole label, then the amount after it on the same line
+    EXPECT_TRUE(line.trimmed().startsWith(label + u' ')) << line.toStdString();
+    EXPECT_TRUE(line.trimmed().endsWith(u"12 €"_s)) << line.toStdString();
 }
 
 TEST(Printer, WithoutAPrinterThePagesGoToAPdfInTheDataFolder) {
