@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 Row Paid(const QString& category, const QString& label, const QString& number, const QString& price,
-          const QString& date, const QString& kind = u"C"_s) {
+         const QString& date, const QString& kind = u"C"_s) {
     return {{field::Rubriques, category}, {field::Libelle, label}, {field::NumCheque, number},
             {field::Prix, price},         {field::Date, date},     {field::Poste, kind}};
 }
@@ -30,14 +30,13 @@ class SearchTest : public ::testing::Test {
 protected:
     SearchTest() {
         data.login(data.addAccount(u"12345"_s, 2026, u"SECRET"_s, 3));
-        data.addRow(u"Mars"_s,
-                    Paid(u"MAISON"_s, u"LOYER"_s, u"0001234"_s, u"12"_s, u"01/03/2026"_s, u"X"_s));
+        data.addRow(u"Mars"_s, Paid(u"MAISON"_s, u"LOYER"_s, u"0001234"_s, u"12"_s, u"01/03/2026"_s, u"X"_s));
         data.addRow(u"Mars"_s, Paid(u"AUTO"_s, u"ESSENCE"_s, u"CARTE"_s, u"112.50"_s, u"12/03/2026"_s));
         data.addRow(u"Mars"_s, {}); // a free row: "0" everywhere
         data.addRow(u"Mars"_s,
                     Paid(u"MAISON"_s, u"MEUBLE MOI"_s, u"0001235"_s, u"1200"_s, u"15/04/2026"_s, u"X"_s));
         data.addRow(u"Mars"_s, Paid(u"LOISIRS"_s, u"ASSURANCE"_s, u"PRELEVEMENT"_s,
-                                     u"12,5"_s + QString(30, u' ') + u"37.5"_s, u"20/03/2026"_s, u"P"_s));
+                                    u"12,5"_s + QString(30, u' ') + u"37.5"_s, u"20/03/2026"_s, u"P"_s));
         data.addRow(u"Mars"_s, Paid(u"DIVERS"_s, u"0"_s, u"CARTE"_s, u"12"_s, u"21/03/2026"_s));
         LoadMonth(data.ctx(), u"Mars"_s);
     }

@@ -1,0 +1,128 @@
+#include "data/handover.h"
+#include "data/schema.h"
+#include "support/guitest.h"
+#include "ui/screenbase.h"
+#include "ui/screennames.h"
+
+#include <QLabel>
+
+using namespace tirelou;
+using namespace tirelou::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class Elsewhere : public ui::ScreenBase {
+public:
+    using ScreenBase::ScreenBase;
+    void load() override {}
+};
+
+Row Paid(const QString& category, const QString& label, const QString& number, const QString& price,
+         const QString& date, const QString& kind = u"C"_s) {
+    return {{field::Rubriques, category}, {field::Libelle, label}, {field::NumCheque, number},
+            {field::Prix, price},         {field::Date, date},     {field::Poste, kind}};
+}
+
+// Account 12345 in March 2026, with a few payments in March and one in December.
+class SearchScreens : public GuiTest {
+protected:
+    SearchScreens() {
+        for (const QString& name : {screen::MoisEnCours, screen::MoisConsulter, screen::MenuTirelou})
+            registry.add<Elsewhere>(name);
+        data.login(data.addAccount(u"12345"_s, 2026, u"SECRET"_s, 3));
+        data.ctx().clock.setToday({2026, 3, 15});
+    }
+    // The month tables are those of the language the account is kept in.
+    void seed(const QString& march = u"Mars"_s, const QString& december = u"Decembre"_s) {
+        data.addRow(march, Paid(u"MAISON"_s, u"LOYER"_s, u"0001234"_s, u"12"_s, u"01/03/2026"_s, u"X"_s));
+        data.addRow(march, Paid(u"AUTO"_s, u"ESSENCE"_s, u"CARTE"_s, u"112,50"_s, u"12/03/2026"_s));
+        data.addRow(march, {});
+        data.addRow(march, Paid(u"LOISIRS"_s, u"ASSURANCE"_s, u"PRELEVEMENT"_s,
+                                u"12,5"_s + QString(30, u' ') + u"37.5"_s, u"20/03/2026"_s, u"P"_s));
+        data.addRow(december, Paid(u"AUTO"_s, u"GARAGE"_s, u"CARTE"_s, u"1200"_s, u"03/12/2026"_s));
+    }
+    QString label(const QString& name) const { return child<QLabel>(name)->text(); }
+    ui::Grid* grid() const { return child<ui::Grid>(u"MSFlexGrid1"_s); }
+    ui::InputField* field() const { return child<ui::InputField>(u"Text1"_s); }
+    QList<bool> visibleButtons() const {
+        QList<bool> out;
+        for (int i = 1; i <= 6; ++i)
+            out << toolbar()->isButtonVisible(i);
+        return out;
+    }
+    void writeEncour(const QString& mode) { WriteHandOver(data.ctx(), handover::Encour, {mode}); }
+};
+
+} // namespace
+
+TEST_F(SearchScreens, ThemeSearchesTheMonthInHand) {
+    seed();
+    writeEncour(u"ENCOUR"_s);
+    open(screen::Theme);
+    ASSERT_EQ(currentName(), screen::Theme);
+    EXPECT_EQ(current()->caption(), u"Voir Theme"_s);
+    EXPECT_EQ(label(u"Label1"_s), u" Tirelou Familial "_s);
+    EXPECT_EQ(label(u"Label2"_s), u"Thème de Recherche"_s);
+    EXPECT_EQ(label(u"Label3"_s), u"COMPTE  12345"_s);
+    QStringList captions;
+    for (int i = 1; i <= 6; ++i)
+        captions << toolbar()->caption(i);
+    EXPECT_EQ(captions.join(u'|'), u"PAR NUMERO|PAR DATE|PAR INTITULE|PAR MONTANT|SUITE|QUITTER"_s);
+    EXPECT_EQ(visibleButtons(), (QList<bool>{true, true, true, true, false, true}));
+
+    clickToolbar(4);
+    EXPECT_EQ(label(u"Label4"_s), u"Par Montant"_s);
+    EXPECT_EQ(label(u"Label5"_s), u"524.14"_s);
+    EXPECT_EQ(field()->text(), u"0"_s);
+    EXPECT_EQ(visibleButtons(), (QList<bool>{false, false, false, false, false, true}));
+    Enter(field(), u"12"_s); // typing replaces the "0" offered
+    EXPECT_EQ(grid()->rowTexts(), (QStringList{u"INTITULE|NUMERO PAIEMENT|DATE|MONTANT"_s, u"MAISON|||"_s,
+                                               u"LOYER  |0001234|01/03/2026|12.00 €"_s, u"AUTO|||"_s,
+                                               u"ESSENCE  |CARTE|12/03/2026|112.50 €"_s, u"LOISIRS|||"_s,
+                                               u"ASSURANCE  |PRELEVEMENT|20/03/2026|12.50 €"_s, u"|||"_s,
+                                               u"  Total Des Dépenses|||137.00 €"_s}));
+    EXPECT_TRUE(grid()->isVisible());
+    EXPECT_EQ(visibleButtons(), (QList<bool>{false, false, false, false, true, true}));
+
+    // a label typed in lower case is upper-cased; nothing found still gives the total
+    clickToolbar(5);
+    EXPECT_FALSE(grid()->isVisible());
+    clickToolbar(3);
+    Enter(field(), u"garage"_s);
+    EXPECT_EQ(grid()->rowTexts(), (QStringList{u"INTITULE|NUMERO PAIEMENT|DATE|MONTANT"_s, u"|||"_s,
+                                               u"  Total Des Dépenses|||0.00 €"_s}));
+
+    clickToolbar(6);
+    EXPECT_EQ(currentName(), screen::MoisEnCours);
+}
+
+TEST_F(SearchScreens, MoisThemSearchesTheTwelveMonthsInEnglish) {
+    seed(u"March"_s, u"December"_s);
+    data.setLanguage(English);
+    open(screen::MoisThem);
+    ASSERT_EQ(currentName(), screen::MoisThem);
+    EXPECT_EQ(current()->caption(), u"To see Theme"_s);
+    EXPECT_EQ(label(u"Label2"_s), u"Theme of Research"_s);
+    EXPECT_EQ(label(u"Label3"_s), u"Account  12345"_s);
+    QStringList captions;
+    for (int i = 1; i <= 6; ++i)
+        captions << toolbar()->caption(i);
+    EXPECT_EQ(captions.join(u'|'), u"NUMBER|DATE|TITLED|AMOUNT|FOLLOWING|To LEAVE"_s);
+
+    clickToolbar(1);
+    EXPECT_EQ(label(u"Label4"_s), u"By Number of Payment"_s);
+    EXPECT_EQ(label(u"Label5"_s), u"MAP or 0000 00 00"_s);
+    Enter(field(), u"carte"_s);
+    const QStringList rows = grid()->rowTexts();
+    ASSERT_EQ(rows.size(), 1 + 12 + 2 * 2 + 2);
+    EXPECT_EQ(rows[0], u"TITLED|NUMBER PAYMENT|DATE|GOING UP"_s);
+    EXPECT_EQ(rows[1], u"MONTH OF  JANUARY|||"_s);
+    EXPECT_EQ(rows.mid(3, 4),
+              (QStringList{u"MONTH OF  MARCH|||"_s, u"AUTO|||"_s, u"ESSENCE  |CARTE|12/03/2026|112.50 €"_s,
+                           u"MONTH OF  APRIL|||"_s}));
+    EXPECT_EQ(rows.mid(15), (QStringList{u"AUTO|||"_s, u"GARAGE  |CARTE|03/12/2026|1 200.00 €"_s, u"|||"_s,
+                                         u"  Total Of Expenses|||1 312.50 €"_s}));
+    clickToolbar(6);
+    EXPECT_EQ(currentName(), screen::MenuTirelou);
+}
