@@ -89,7 +89,7 @@ void Language::onConfirm() {
     }
     const int caller = ctx().modeCode;
     ctx().modeCode = 0;
-    if (caller == 33)
+    if (caller == modecode::LanguageAtStart)
         emit chosenAtStart();
     else // from the login screen, which shows itself again in the new language
         open(screen::MotDePasse);

@@ -107,7 +107,7 @@ void MotDePasse::reset() {
 
     if (files == 0) {
         // Nothing to log into: account creation takes the frame.
-        ctx().modeCode = 22;
+        ctx().modeCode = modecode::CreationWithoutAccount;
         open(screen::Creer);
     }
 }
@@ -189,7 +189,7 @@ void MotDePasse::onToolbar(int index) {
         endProgram();
         break;
     case ChangeLanguage:
-        ctx().modeCode = 44;
+        ctx().modeCode = modecode::LanguageFromLogin;
         open(screen::Language);
         break;
     default:

@@ -195,7 +195,7 @@ void StartUp::begin() {
         return;
     }
     // No language chosen yet: the language screen comes first, in the frame.
-    ctx_.modeCode = 33;
+    ctx_.modeCode = modecode::LanguageAtStart;
     frame_.fitToScreen();
     frame_.show();
     frame_.open(screen::Language);
@@ -225,7 +225,8 @@ void StartUp::openMainFrame() {
     frame_.show();
     frame_.activateWindow();
     frame_.open(screen::MotDePasse);
-    if (ctx_.modeCode == 22) // no account: account creation took the frame alone
+    if (ctx_.modeCode ==
+        modecode::CreationWithoutAccount) // no account: account creation took the frame alone
         ctx_.modeCode = 0;
     if (splash_) {
         splash_->close();

@@ -77,6 +77,24 @@ QString HandOverReader::line() {
     return result;
 }
 
+void WriteChosenCategory(WorkingContext& ctx, const QString& name, int index, int position) {
+    std::vector<HandValue> values{name, static_cast<double>(index)};
+    if (position >= 0)
+        values.emplace_back(static_cast<double>(position));
+    WriteHandOver(ctx, handover::Lire, values);
+    ctx.chosenItem = name;
+}
+
+ChosenCategory ReadChosenCategory(const WorkingContext& ctx) {
+    HandOverReader reader(ctx, handover::Lire);
+    ChosenCategory c;
+    c.name = reader.line();
+    c.index = static_cast<int>(NumberValue(reader.line()));
+    if (!reader.atEnd())
+        c.position = static_cast<int>(NumberValue(reader.line()));
+    return c;
+}
+
 bool LanguageFileExists(const WorkingContext& ctx) {
     return QFile::exists(ctx.filePath(handover::Langue));
 }

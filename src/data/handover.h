@@ -53,6 +53,18 @@ private:
     bool ok_ = true;
 };
 
+// "Lire.xfr" for a category chosen on a list: line 1 its name, line 2 its index in
+// ctx.categoryList and, from a payment grid, line 3 the payment's position from 0.
+struct ChosenCategory {
+    QString name;
+    int index = -1;
+    int position = -1; // -1 when the file has no third line
+};
+// Writes the file and keeps the name as ctx.chosenItem; throws FileError like WriteHandOver.
+void WriteChosenCategory(WorkingContext& ctx, const QString& name, int index, int position = -1);
+// Reads it back line by line, so a name holding a comma comes back whole.
+ChosenCategory ReadChosenCategory(const WorkingContext& ctx);
+
 // "Langue.dat": whether it exists, reading it into the working language, writing it.
 bool LanguageFileExists(const WorkingContext& ctx);
 void ReadLanguage(WorkingContext& ctx);

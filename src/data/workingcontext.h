@@ -37,6 +37,14 @@ struct ScaleState {
     int widthFactor = 0;
 };
 
+// Caller codes a screen leaves in `modeCode` for the screen it opens (the code's other
+// roles are counts: failed password attempts, rows written).
+namespace modecode {
+inline constexpr int CreationWithoutAccount = 22; // account creation: no account exists yet
+inline constexpr int LanguageAtStart = 33;        // language screen opened by the start-up
+inline constexpr int LanguageFromLogin = 44;      // language screen opened by the login screen
+} // namespace modecode
+
 // The state the screens share: one instance, made by the program (or by a test) and
 // handed to every screen. Screens pass everything else through the hand-over files.
 class WorkingContext {
@@ -65,13 +73,12 @@ public:
     Database accountDb;
     Database targetDb;
     RecordSet workRs;
-    RecordSet targetRs;
     int currentMonth = 0;
     QString monthTable;
     QString yearText;
     QString consultFile;
     QString modeWord;
-    QString chosenItem;
+    QString chosenItem; // the category (or other text) chosen on the last list
     int loopIndex = 0;
     QStringList categoryList;
     int categoryCount = 0;

@@ -6,6 +6,7 @@
 #include "data/workingcontext.h"
 #include "month/payments.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QGridLayout>
@@ -17,7 +18,6 @@ namespace {
 
 constexpr ui::Caption kCaption{u"Enregistre Paiement", u"Record Payment"};
 constexpr ui::Caption kTitle{u"Tirelou Familial", u"Domestic Tirelou"};
-constexpr ui::Caption kAccount{u"Compte     ", u"Account     "};
 constexpr std::array<ui::Caption, 4> kHeadings{{
     {u"Libelle", u"Drawn"},
     {u"Numéro ou Carte", u"Number or Map"},
@@ -28,9 +28,10 @@ constexpr ui::Caption kPromptLabel{u"Libellé", u"Drawn"};
 constexpr ui::Caption kPromptNumber{u"NUMERO OU CARTE", u"NUMBER OR MAP"};
 constexpr ui::Caption kPromptAmount{u"MONTANT", u"GOING UP"};
 constexpr ui::Caption kPromptDate{u"DATE", u"DATE"};
-constexpr ui::Caption kValidate{u"Validez", u"Validate"};
-constexpr ui::Caption kRedo{u"Refaire", u"To redo"};
-constexpr ui::Caption kLeave{u"Quitter", u"To leave"};
+constexpr ui::Caption kButtons[] = {
+    {u"Validez", u"Validate"}, {u"Refaire", u"To redo"}, ui::ToolbarSeparator,
+    {u"Quitter", u"To leave"}, ui::ToolbarSeparator,
+};
 
 enum Button { Validate = 1, Redo = 2, Unused3 = 3, Leave = 4, Unused5 = 5 };
 
@@ -39,22 +40,17 @@ const QString Euro = QStringLiteral(" €");
 } // namespace
 
 EnregisUn::EnregisUn(const ui::ScreenEnv& env) : ScreenBase(env) {
-    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    account_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("line"));
-    balance_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
+    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    keepCaptioned(title, kTitle);
+    lines_ = makeAccountLine(QStringLiteral("Label2"), QStringLiteral("Label3"));
     category_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("heading"));
     prompt_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("prompt"));
-    list1_ = ui::Named<ui::ListBox>(this, QStringLiteral("List1"));
+    list1_ = ui::Named<ui::CategoryListBox>(this, QStringLiteral("List1"));
 
     QFont chosen = category_->font();
     chosen.setPointSizeF(chosen.pointSizeF() * 1.3);
     category_->setFont(chosen);
     category_->setAlignment(Qt::AlignCenter);
-
-    auto* lines = new QHBoxLayout;
-    lines->addWidget(account_);
-    lines->addStretch(1);
-    lines->addWidget(balance_);
 
     auto* entry = new QGridLayout;
     entry->setHorizontalSpacing(8);
@@ -87,8 +83,8 @@ EnregisUn::EnregisUn(const ui::ScreenEnv& env) : ScreenBase(env) {
     connect(inputs_[3], &ui::InputField::entered, this, &EnregisUn::onDate);
     connect(list1_, &ui::ListBox::itemChosen, this, &EnregisUn::onCategoryChosen);
 
-    body()->addWidget(title_);
-    body()->addLayout(lines);
+    body()->addWidget(title);
+    body()->addWidget(lines_);
     body()->addSpacing(6);
     body()->addWidget(list1_, 1, Qt::AlignHCenter);
     body()->addWidget(category_);
@@ -98,31 +94,20 @@ EnregisUn::EnregisUn(const ui::ScreenEnv& env) : ScreenBase(env) {
     body()->addLayout(typing);
     body()->addStretch(0);
 
-    ui::Toolbar* bar = toolbar();
-    bar->addButton(text(kValidate));
-    bar->addButton(text(kRedo));
-    bar->addSeparator();
-    bar->addButton(text(kLeave));
-    bar->addSeparator();
-    connect(bar, &ui::Toolbar::buttonClicked, this, &EnregisUn::onToolbar);
+    setCaption(kCaption);
+    connect(makeToolbar(kButtons), &ui::Toolbar::buttonClicked, this, &EnregisUn::onToolbar);
 }
 
 void EnregisUn::load() {
-    setFrameCaption(QStringLiteral("TIRELOU"));
     reset();
     applyScale();
 }
 
 void EnregisUn::reset() {
     readLanguage();
-    setCaption(text(kCaption));
-    title_->setText(text(kTitle));
     for (std::size_t i = 0; i < 4; ++i)
         headings_[i]->setText(text(kHeadings[i]));
     ui::Toolbar* bar = toolbar();
-    bar->setCaption(Validate, text(kValidate));
-    bar->setCaption(Redo, text(kRedo));
-    bar->setCaption(Leave, text(kLeave));
     for (int b : {Validate, Redo, Unused3, Unused5})
         bar->setButtonVisible(b, false);
     bar->setButtonVisible(Leave, true);
@@ -138,50 +123,37 @@ void EnregisUn::reset() {
     category_->hide();
 
     list1_->clear();
-    listCategory_.clear();
     guarded([this] {
         WorkingContext& c = ctx();
         LoadCategories(c);
         MonthTableName(c, c.currentMonth);
         LoadMonth(c, c.monthTable);
     });
-    const WorkingContext& c = ctx();
-    account_->setText(text(kAccount) + c.accountNumber);
-    showBalance(c.month.remainderText);
-    for (int i = 0; i < c.categoryList.size(); ++i) {
-        if (c.categoryList[i].trimmed().isEmpty())
-            continue; // the empty slot after the last category
-        list1_->addItem(c.categoryList[i]);
-        listCategory_ << i;
-    }
+    lines_->account()->setText(text(ui::AccountCaption) + ctx().accountNumber);
+    showBalance(ctx().month.remainderText);
+    list1_->fill(ctx());
     list1_->show();
     list1_->setFocus();
 }
 
 void EnregisUn::showBalance(const QString& remainderText) {
-    balance_->setText(FormatAmount(AmountValue(remainderText)) + Euro);
+    lines_->balance()->setText(FormatAmount(AmountValue(remainderText)) + Euro);
 }
 
 void EnregisUn::onCategoryChosen(int row) {
-    if (row < 0 || row >= listCategory_.size())
+    const int index = list1_->categoryIndex(row);
+    if (index < 0)
         return;
-    const int index = listCategory_[row];
-    const auto mark = [&] {
-        WriteHandOver(ctx(), handover::Lire, {ctx().categoryList[index], static_cast<double>(index)});
-    };
-    if (!guarded(mark))
+    if (!guarded([&] { WriteChosenCategory(ctx(), ctx().categoryList[index], index); }))
         return;
     list1_->hide();
     startTyping();
 }
 
 QString EnregisUn::chosenCategory() const {
-    // Read line by line: a category holding a comma comes back whole.
-    HandOverReader reader(ctx(), handover::Lire);
-    const QString name = reader.line();
-    const int index = static_cast<int>(NumberValue(reader.line()));
+    const ChosenCategory c = ReadChosenCategory(ctx());
     const QStringList& list = ctx().categoryList;
-    return index >= 0 && index < list.size() && !list[index].isEmpty() ? list[index] : name;
+    return c.index >= 0 && c.index < list.size() && !list[c.index].isEmpty() ? list[c.index] : c.name;
 }
 
 void EnregisUn::startTyping() {

@@ -2,14 +2,14 @@
 
 #include "ui/screenbase.h"
 
-#include <QList>
 #include <array>
 
 class QLabel;
 
 namespace tirelou::ui {
+class AccountLine;
+class CategoryListBox;
 class InputField;
-class ListBox;
 } // namespace tirelou::ui
 
 namespace tirelou::month {
@@ -39,16 +39,13 @@ private:
     bool leftEmpty(const ui::InputField* field);
     void showOnly(ui::InputField* field);
 
-    QLabel* title_;
-    QLabel* account_;
-    QLabel* balance_;
+    ui::AccountLine* lines_;
     QLabel* category_;
     QLabel* prompt_;
-    ui::ListBox* list1_;
+    ui::CategoryListBox* list1_;
     std::array<QLabel*, 4> headings_{};
     std::array<QLabel*, 4> echoes_{};
     std::array<ui::InputField*, 4> inputs_{}; // Text1 to Text4: label, number, amount, date
-    QList<int> listCategory_;                 // category index of each list line
 };
 
 } // namespace tirelou::month

@@ -6,6 +6,7 @@
 #include "data/workingcontext.h"
 #include "schedule/scheduleui.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QGridLayout>
@@ -199,7 +200,7 @@ void ModifScheduled::showChosen() {
     chosenBox_->show();
     prompt_->setText(text(kChoice));
     prompt_->show();
-    ShowInput(text1_, QStringLiteral("M"));
+    ui::ShowInput(text1_, QStringLiteral("M"));
 }
 
 void ModifScheduled::onChoice() {
@@ -217,7 +218,7 @@ void ModifScheduled::onChoice() {
     if (answer == QLatin1String("M")) {
         text1_->hide();
         prompt_->setText(text(kLabelPrompt));
-        ShowInput(text2_, ReadChosenItem(ctx()).label);
+        ui::ShowInput(text2_, ReadChosenItem(ctx()).label);
         return;
     }
     text1_->selectAll(); // another letter: the question stays
@@ -227,7 +228,7 @@ void ModifScheduled::onLabel() {
     fresh_[RowLabel]->setText(text2_->text().trimmed().toUpper());
     text2_->hide();
     prompt_->setText(text(kAmountPrompt));
-    ShowInput(text3_, TrimmedNumberText(ReadChosenItem(ctx()).monthly));
+    ui::ShowInput(text3_, TrimmedNumberText(ReadChosenItem(ctx()).monthly));
 }
 
 void ModifScheduled::onAmount() {
@@ -236,7 +237,7 @@ void ModifScheduled::onAmount() {
     prompt_->setText(text(kMonthsPrompt));
     const ChosenItem c = ReadChosenItem(ctx());
     const double still = AmountValue(c.stillToPayText);
-    ShowInput(text4_, c.monthly == 0 ? QString() : TrimmedNumberText(still / c.monthly));
+    ui::ShowInput(text4_, c.monthly == 0 ? QString() : TrimmedNumberText(still / c.monthly));
 }
 
 void ModifScheduled::onMonths() {
@@ -245,7 +246,7 @@ void ModifScheduled::onMonths() {
     fresh_[RowStillToPay]->setText(FormatAmount(TypedNumber(text3_->text()) * months));
     text4_->hide();
     prompt_->setText(text(kDatePrompt));
-    ShowInput(text5_, ReadChosenItem(ctx()).date);
+    ui::ShowInput(text5_, ReadChosenItem(ctx()).date);
 }
 
 void ModifScheduled::onDate() {

@@ -8,13 +8,12 @@
 class QLabel;
 
 namespace tirelou::ui {
+class FormRows;
 class Grid;
 class InputField;
 } // namespace tirelou::ui
 
 namespace tirelou::schedule {
-
-class FormRows;
 
 // What tells the two modification screens apart.
 struct ModifTexts {

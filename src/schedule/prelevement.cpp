@@ -7,6 +7,7 @@
 #include "schedule/schedule.h"
 #include "schedule/scheduleui.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QHBoxLayout>
@@ -78,7 +79,7 @@ EnregisPrelev::EnregisPrelev(const ui::ScreenEnv& env) : ScreenBase(env) {
     text2_ = MakeInput(this, QStringLiteral("Text2"));
     text3_ = MakeInput(this, QStringLiteral("Text3"));
     text4_ = MakeInput(this, QStringLiteral("Text4"));
-    form_ = new FormRows(this);
+    form_ = new ui::FormRows(this);
     ui::InputField* const inputs[4] = {text1_, text2_, text3_, text4_};
     for (int i = 0; i < 4; ++i)
         form_->addRow(QStringLiteral("Prompt%1").arg(i), QStringLiteral("Echo%1").arg(i), inputs[i]);
@@ -162,7 +163,7 @@ void EnregisPrelev::onCategoryChosen(int row) {
     chosen_->setText(text(kChosen) + list1_->itemText(row));
     chosen_->show();
     form_->setPrompt(0, text(kLabelOrEnd));
-    ShowInput(text1_, QString());
+    ui::ShowInput(text1_, QString());
 }
 
 void EnregisPrelev::onLabel() {
@@ -175,7 +176,7 @@ void EnregisPrelev::onLabel() {
     form_->setEcho(0, label.trimmed());
     form_->setPrompt(1, text(kAmount));
     text1_->hide();
-    ShowInput(text2_, QString());
+    ui::ShowInput(text2_, QString());
 }
 
 void EnregisPrelev::onAmount() {
@@ -183,7 +184,7 @@ void EnregisPrelev::onAmount() {
     form_->setPrompt(2, text(kMonths));
     form_->setPrompt(1, text(kAmount));
     text2_->hide();
-    ShowInput(text3_, QString());
+    ui::ShowInput(text3_, QString());
 }
 
 void EnregisPrelev::onMonths() {
@@ -192,7 +193,7 @@ void EnregisPrelev::onMonths() {
     form_->setEcho(2, FormatAmount(total));
     text3_->hide();
     form_->setPrompt(3, text(kDateTyping));
-    ShowInput(text4_, TodayField(ctx()));
+    ui::ShowInput(text4_, TodayField(ctx()));
 }
 
 void EnregisPrelev::onDate() {

@@ -7,14 +7,13 @@
 class QLabel;
 
 namespace tirelou::ui {
+class FormRows;
 class Grid;
 class InputField;
 class ListBox;
 } // namespace tirelou::ui
 
 namespace tirelou::schedule {
-
-class FormRows;
 
 // Records one direct debit: category, label, monthly amount, number of months, date.
 class EnregisPrelev final : public ui::ScreenBase {
@@ -41,7 +40,7 @@ private:
     QLabel* chosen_;
     ui::ListBox* list1_;
     QList<int> listIndexes_;
-    FormRows* form_;
+    ui::FormRows* form_;
     ui::InputField* text1_;
     ui::InputField* text2_;
     ui::InputField* text3_;

@@ -7,6 +7,7 @@
 #include "schedule/schedule.h"
 #include "schedule/scheduleui.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QHBoxLayout>
@@ -192,7 +193,7 @@ void Prevision::onCategoryChosen(int row) {
     categoryName_->setText(name);
     entryBox_->show();
     prompt_->setText(text(kLabelPrompt));
-    ShowInput(text1_, QString());
+    ui::ShowInput(text1_, QString());
 }
 
 void Prevision::onLabel() {
@@ -204,7 +205,7 @@ void Prevision::onLabel() {
     SetEcho(echoes_[EchoLabel], text(kLabelEcho) + label);
     text1_->hide();
     prompt_->setText(text(kAmountPrompt));
-    ShowInput(text2_, QString());
+    ui::ShowInput(text2_, QString());
 }
 
 void Prevision::onAmount() {
@@ -216,7 +217,7 @@ void Prevision::onAmount() {
             text(kAmountEcho) + FormatAmount(TypedNumber(text2_->text())) + text(kCurrency));
     text2_->hide();
     prompt_->setText(text(kMonthsPrompt));
-    ShowInput(text3_, QString());
+    ui::ShowInput(text3_, QString());
 }
 
 void Prevision::onMonths() {
@@ -228,7 +229,7 @@ void Prevision::onMonths() {
     SetEcho(echoes_[EchoTotal], text(kTotalEcho) + FormatAmount(total) + text(kCurrency));
     text3_->hide();
     prompt_->setText(text(kDatePrompt));
-    ShowInput(text4_, TodayField(ctx()));
+    ui::ShowInput(text4_, TodayField(ctx()));
 }
 
 void Prevision::onDate() {

@@ -6,6 +6,7 @@
 #include "data/workingcontext.h"
 #include "schedule/scheduleui.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QHBoxLayout>
@@ -124,7 +125,7 @@ EnregisReserve::EnregisReserve(const ui::ScreenEnv& env) : ScreenBase(env) {
     text1_ = MakeInput(this, QStringLiteral("Text1"));
     text2_ = MakeInput(this, QStringLiteral("Text2"));
     text3_ = MakeInput(this, QStringLiteral("Text3"));
-    form_ = new FormRows(this);
+    form_ = new ui::FormRows(this);
     form_->addRow(QStringLiteral("Prompt1"), QStringLiteral("Echo1"), text1_);
     form_->addRow(QStringLiteral("Prompt2"), QStringLiteral("Echo2"), text2_);
     form_->addRow(QStringLiteral("Prompt3"), QStringLiteral("Echo3"), text3_);
@@ -187,13 +188,13 @@ void EnregisReserve::start() {
     form_->setEcho(RowAmount, current_.amountText.trimmed());
     form_->setEcho(RowMonths, MonthsField(current_.monthsLeft));
     form_->setEcho(RowDate, current_.date);
-    ShowInput(text1_, QString());
+    ui::ShowInput(text1_, QString());
 }
 
 void EnregisReserve::onAmount() {
     form_->setEcho(RowAmount, FormatAmount(TypedNumber(text1_->text())));
     text1_->hide();
-    ShowInput(text2_, MonthsField(current_.monthsLeft));
+    ui::ShowInput(text2_, MonthsField(current_.monthsLeft));
 }
 
 void EnregisReserve::onMonths() {
@@ -202,7 +203,7 @@ void EnregisReserve::onMonths() {
     form_->setEcho(RowMonths, FormatAmount(TypedNumber(text1_->text()) * months));
     text2_->hide();
     // The reserve's date is always offered month first.
-    ShowInput(text3_, ctx().clock.today().toString(QStringLiteral("MM/dd/yyyy")));
+    ui::ShowInput(text3_, ctx().clock.today().toString(QStringLiteral("MM/dd/yyyy")));
 }
 
 void EnregisReserve::onDate() {

@@ -6,13 +6,12 @@
 class QLabel;
 
 namespace tirelou::ui {
+class FormRows;
 class Grid;
 class InputField;
 } // namespace tirelou::ui
 
 namespace tirelou::schedule {
-
-class FormRows;
 
 // The month's reserve: its monthly amount, the months still to run and what has been
 // put aside so far.
@@ -53,7 +52,7 @@ private:
     QLabel* kind_;
     QLabel* remainder_;
     QLabel* prompt0_;
-    FormRows* form_;
+    ui::FormRows* form_;
     ui::InputField* text1_;
     ui::InputField* text2_;
     ui::InputField* text3_;

@@ -3,9 +3,7 @@
 #include "data/numbers.h"
 #include "ui/widgets.h"
 
-#include <QGridLayout>
 #include <QHeaderView>
-#include <QLabel>
 
 namespace tirelou::schedule {
 
@@ -55,61 +53,6 @@ void FillScheduleGrid(ui::Grid* grid, bool french, const QString& monthTable, co
 
 QString EuroAmount(double value) {
     return FormatAmount(value) + QStringLiteral(" €");
-}
-
-FormRows::FormRows(QWidget* parent) : QWidget(parent), layout_(new QGridLayout(this)) {
-    layout_->setContentsMargins(0, 0, 0, 0);
-    layout_->setHorizontalSpacing(10);
-    layout_->setVerticalSpacing(6);
-    layout_->setColumnStretch(1, 1);
-    layout_->setColumnStretch(2, 1);
-}
-
-int FormRows::addRow(const QString& promptName, const QString& echoName, ui::InputField* input) {
-    const int row = static_cast<int>(prompts_.size());
-    auto* prompt = ui::Named<QLabel>(this, promptName);
-    prompt->setProperty("role", QStringLiteral("prompt"));
-    prompt->setMinimumWidth(240);
-    auto* echo = ui::Named<QLabel>(this, echoName);
-    echo->setProperty("role", QStringLiteral("echo"));
-    layout_->addWidget(prompt, row, 0);
-    layout_->addWidget(echo, row, 1);
-    if (input)
-        layout_->addWidget(input, row, 2);
-    prompts_ << prompt;
-    echoes_ << echo;
-    prompt->hide();
-    echo->hide();
-    return row;
-}
-
-void FormRows::setPrompt(int row, const QString& text) {
-    QLabel* p = prompt(row);
-    if (!p)
-        return;
-    p->setText(text);
-    const bool shown = !text.trimmed().isEmpty();
-    p->setVisible(shown);
-    echoes_[row]->setVisible(shown);
-}
-
-void FormRows::setEcho(int row, const QString& text) {
-    if (QLabel* e = echo(row))
-        e->setText(text);
-}
-
-void FormRows::clearAll() {
-    for (int r = 0; r < prompts_.size(); ++r) {
-        setPrompt(r, QString());
-        setEcho(r, QString());
-    }
-}
-
-void ShowInput(ui::InputField* input, const QString& text) {
-    input->setText(text);
-    input->show();
-    input->selectAll();
-    input->setFocus();
 }
 
 } // namespace tirelou::schedule

@@ -7,9 +7,6 @@
 #include <QStringList>
 #include <QWidget>
 
-class QGridLayout;
-class QLabel;
-
 namespace tirelou::ui {
 class Grid;
 class InputField;
@@ -45,28 +42,5 @@ void FillScheduleGrid(ui::Grid* grid, bool french, const QString& monthTable, co
 
 // "12.50 €": the amount display followed by the euro sign.
 QString EuroAmount(double value);
-
-// Rows of a form, each a prompt, the value typed (echo) and the input in which it is
-// typed; only the input of the step in hand is shown.
-class FormRows : public QWidget {
-public:
-    explicit FormRows(QWidget* parent);
-    // Adds a row; `input` may be null for a row that only shows a value.
-    int addRow(const QString& promptName, const QString& echoName, ui::InputField* input);
-    QLabel* prompt(int row) const { return prompts_.value(row); }
-    QLabel* echo(int row) const { return echoes_.value(row); }
-    // Shows a prompt, and its row, only while it has a text.
-    void setPrompt(int row, const QString& text);
-    void setEcho(int row, const QString& text);
-    void clearAll();
-
-private:
-    QGridLayout* layout_;
-    QList<QLabel*> prompts_;
-    QList<QLabel*> echoes_;
-};
-
-// Shows `input` with `text` in it, selected, with the focus, so typing replaces it.
-void ShowInput(ui::InputField* input, const QString& text);
 
 } // namespace tirelou::schedule

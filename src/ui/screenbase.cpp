@@ -5,6 +5,7 @@
 #include "data/workingcontext.h"
 #include "ui/look.h"
 #include "ui/mainframe.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QLabel>
@@ -34,6 +35,7 @@ ScreenBase::ScreenBase(const ScreenEnv& env) : ctx_(env.ctx), frame_(env.frame) 
     body_->setContentsMargins(16, 12, 16, 12);
     body_->setSpacing(6);
     outer_->addWidget(content, 1);
+    frame_.setCaption(QStringLiteral("TIRELOU"));
 }
 
 ScreenBase::~ScreenBase() = default;
@@ -48,11 +50,32 @@ QString ScreenBase::caption() const {
 
 void ScreenBase::readLanguage() {
     ReadLanguage(ctx_);
+    if (toolbar_)
+        for (std::size_t i = 0; i < toolbarCaptions_.size(); ++i)
+            if (toolbarCaptions_[i].fr)
+                toolbar_->setCaption(static_cast<int>(i) + 1, text(toolbarCaptions_[i]));
+    if (caption_) {
+        captionStrip_->setText(text(*caption_));
+        setWindowTitle(captionStrip_->text());
+    }
+    for (const auto& [label, caption] : captioned_)
+        label->setText(text(caption));
 }
 
 void ScreenBase::setCaption(const QString& caption) {
+    caption_.reset();
     captionStrip_->setText(caption);
     setWindowTitle(caption);
+}
+
+void ScreenBase::setCaption(const Caption& caption) {
+    setCaption(text(caption));
+    caption_ = caption;
+}
+
+void ScreenBase::keepCaptioned(QLabel* label, const Caption& caption) {
+    label->setText(text(caption));
+    captioned_.emplace_back(label, caption);
 }
 
 void ScreenBase::setFrameCaption(const QString& caption) {
@@ -74,6 +97,18 @@ Toolbar* ScreenBase::toolbar() {
         outer_->insertWidget(1, toolbar_);
     }
     return toolbar_;
+}
+
+Toolbar* ScreenBase::makeToolbar(std::span<const Caption> buttons) {
+    Toolbar* bar = toolbar();
+    for (const Caption& c : buttons) {
+        if (c.fr)
+            bar->addButton(text(c));
+        else
+            bar->addSeparator();
+        toolbarCaptions_.push_back(c);
+    }
+    return bar;
 }
 
 void ScreenBase::applyScale() {
@@ -123,6 +158,11 @@ QLabel* ScreenBase::makeLabel(const QString& name, const QString& role) {
         ApplyRoleFont(label, role);
     }
     return label;
+}
+
+AccountLine* ScreenBase::makeAccountLine(const QString& accountName, const QString& balanceName) {
+    return new AccountLine(this, makeLabel(accountName, QStringLiteral("line")),
+                           makeLabel(balanceName, QStringLiteral("line")));
 }
 
 } // namespace tirelou::ui

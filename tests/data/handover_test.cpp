@@ -54,6 +54,22 @@ TEST_F(HandOverTest, ItemByItemCutsAtCommasAndSkipsBlanks) {
     EXPECT_TRUE(quoted.ok());
 }
 
+TEST_F(HandOverTest, ChosenCategoryComesBackWholeWithItsIndexAndPosition) {
+    WriteChosenCategory(ctx, QStringLiteral("FRAIS, DIVERS"), 2);
+    EXPECT_EQ(bytes(handover::Lire), QByteArray("FRAIS, DIVERS\r\n 2 \r\n"));
+    EXPECT_EQ(ctx.chosenItem, QStringLiteral("FRAIS, DIVERS"));
+    ChosenCategory c = ReadChosenCategory(ctx);
+    EXPECT_EQ(c.name, QStringLiteral("FRAIS, DIVERS"));
+    EXPECT_EQ(c.index, 2);
+    EXPECT_EQ(c.position, -1);
+
+    WriteChosenCategory(ctx, QStringLiteral("MAISON"), 0, 4);
+    EXPECT_EQ(bytes(handover::Lire), QByteArray("MAISON\r\n 0 \r\n 4 \r\n"));
+    c = ReadChosenCategory(ctx);
+    EXPECT_EQ(c.index, 0);
+    EXPECT_EQ(c.position, 4);
+}
+
 TEST_F(HandOverTest, AFileThatCannotBeWrittenStopsTheAction) {
     WorkingContext nowhere(dir.filePath(QStringLiteral("missing/folder")));
     EXPECT_THROW(WriteHandOver(nowhere, handover::Lire, {QStringLiteral("X")}), FileError);

@@ -3,6 +3,7 @@
 #include "support/guitest.h"
 #include "ui/printer.h"
 #include "ui/screenbase.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QFile>
@@ -88,12 +89,33 @@ public:
     void load() override { setCaption(QStringLiteral("Second")); }
 };
 
+constexpr ui::Caption kDeuxButtons[] = {{u"Garder", u"Keep"}, ui::ToolbarSeparator, {u"Partir", u"Go"}};
+constexpr ui::Caption kDeuxLine{u"Ligne", u"Line"};
+
+// Declares its texts once; they follow the language each time it is read.
+class Deux : public ui::ScreenBase {
+public:
+    explicit Deux(const ui::ScreenEnv& env) : ScreenBase(env) {
+        setCaption(kTitle);
+        line = makeLabel(QStringLiteral("Label1"));
+        keepCaptioned(line, kDeuxLine);
+        list = ui::Named<ui::CategoryListBox>(this, QStringLiteral("List1"));
+        makeToolbar(kDeuxButtons);
+    }
+    void load() override { readLanguage(); }
+    void relabel() { readLanguage(); }
+
+    QLabel* line;
+    ui::CategoryListBox* list;
+};
+
 class ToolkitTest : public GuiTest {
 protected:
     ToolkitTest() {
         registry.add<Essai>(QStringLiteral("Essai"));
         registry.add<Chain>(QStringLiteral("Chain"));
         registry.add<Second>(QStringLiteral("Second"));
+        registry.add<Deux>(QStringLiteral("Deux"));
         data.setLanguage(French);
     }
     Essai* essai() { return dynamic_cast<Essai*>(current()); }
@@ -262,4 +284,33 @@ TEST(Printer, WithoutAPrinterThePagesGoToAPdfInTheDataFolder) {
     EXPECT_TRUE(r.ok);
     EXPECT_EQ(r.pdfPath, data.path(QStringLiteral("Releve-20261206-103000.pdf")));
     EXPECT_TRUE(QFile::exists(r.pdfPath));
+}
+
+TEST_F(ToolkitTest, DeclaredCaptionsFollowTheLanguageRead) {
+    frame->setCaption(QStringLiteral("Menu Tirelou"));
+    open(QStringLiteral("Deux"));
+    auto* deux = dynamic_cast<Deux*>(current());
+    ASSERT_NE(deux, nullptr);
+    EXPECT_EQ(frame->caption(), QStringLiteral("TIRELOU")); // unless the screen says otherwise
+    EXPECT_EQ(toolbar()->count(), 3);
+    EXPECT_EQ(toolbar()->caption(3), QStringLiteral("Partir"));
+    data.setLanguage(English);
+    deux->relabel();
+    EXPECT_EQ(deux->caption(), QStringLiteral("Test screen"));
+    EXPECT_EQ(deux->line->text(), QStringLiteral("Line"));
+    EXPECT_EQ(toolbar()->caption(1), QStringLiteral("Keep"));
+    EXPECT_EQ(toolbar()->caption(3), QStringLiteral("Go"));
+}
+
+TEST_F(ToolkitTest, CategoryListSkipsEmptySlotsAndKnowsEachIndex) {
+    open(QStringLiteral("Deux"));
+    auto* deux = dynamic_cast<Deux*>(current());
+    ASSERT_NE(deux, nullptr);
+    data.ctx().categoryList = {
+        QStringLiteral("Assurances"), QStringLiteral(" "), QStringLiteral("Maison"), {}};
+    deux->list->fill(data.ctx(), true);
+    EXPECT_EQ(deux->list->count(), 2);
+    EXPECT_EQ(deux->list->itemText(1), QStringLiteral("MAISON"));
+    EXPECT_EQ(deux->list->categoryIndex(1), 2);
+    EXPECT_EQ(deux->list->categoryIndex(2), -1);
 }
