@@ -1,7 +1,5 @@
 #include "data/printdoc.h"
 
-#include <QStringList>
-
 namespace tirelou {
 
 QString PrintDocument::plainText() const {
@@ -11,10 +9,18 @@ QString PrintDocument::plainText() const {
             out += QLatin1Char('\f');
             continue;
         }
-        QStringList texts;
-        for (const PrintCell& c : l.cells)
-            texts << c.text;
-        out += texts.join(QLatin1Char(' ')) + QLatin1Char('\n');
+        QString line;
+        for (const PrintCell& c : l.cells) {
+            if (c.text.isEmpty())
+                continue;
+            const qsizetype at = std::max(c.column, 1) - 1;
+            if (line.size() < at)
+                line += QString(at - line.size(), QLatin1Char(' '));
+            else if (!line.isEmpty())
+                line += QLatin1Char(' ');
+            line += c.text;
+        }
+        out += line + QLatin1Char('\n');
     }
     return out;
 }

@@ -8,6 +8,8 @@
 // page breaks, one font. The toolkit layer sends it to the printer.
 namespace tirelou {
 
+// A text at a character column, as a tab stop places it: when the texts before it on the
+// line already reach the column, it follows them after one blank instead of overprinting.
 struct PrintCell {
     int column = 1; // 1 is the left margin
     QString text;
@@ -23,6 +25,9 @@ struct PrintDocument {
     QString fontFamily = QStringLiteral("Arial");
     int fontSize = 10;
     std::vector<PrintLine> lines;
+    // Printed at the top of a page the printer starts because the paper is full (the
+    // column headings of a long report).
+    std::vector<PrintLine> runningHead;
 
     PrintDocument& line(std::vector<PrintCell> cells = {}) {
         lines.push_back({std::move(cells), false});
@@ -37,7 +42,8 @@ struct PrintDocument {
         lines.push_back({{}, true});
         return *this;
     }
-    // The texts of every line, cells joined by blanks: what a reader of the page sees.
+    // The pages as characters: each text at its column, or one blank after the text before
+    // it when that already reaches past the column; "\f" between pages.
     QString plainText() const;
 };
 
