@@ -73,6 +73,51 @@ YearFindings SearchYear(WorkingContext& ctx, SearchKind kind, const QString& tex
     return out;
 }
 
+namespace {
+
+Report SearchReport(bool french) {
+    Report r;
+    r.columnNames = ReportColumnNames(french, true);
+    r.labelSuffix = QStringLiteral("  ");
+    r.valuesRight = true;
+    return r;
+}
+
+void AddFound(Report& r, const std::vector<FoundEntry>& found) {
+    for (const FoundEntry& e : found) {
+        ReportRow category = HeadingRow(e.category);
+        category.centred = true;
+        r.rows.push_back(category);
+        r.rows.push_back(EntryRow(e.label, e.number, e.date, e.amount));
+    }
+}
+
+void AddTotal(Report& r, double total, bool french) {
+    r.rows.push_back(BlankRow());
+    r.rows.push_back(TotalRow(
+        french ? QStringLiteral("  Total Des Dépenses") : QStringLiteral("  Total Of Expenses"), total));
+}
+
+} // namespace
+
+Report SearchMonthReport(const std::vector<FoundEntry>& found, bool french) {
+    Report r = SearchReport(french);
+    AddFound(r, found);
+    AddTotal(r, TotalOf(found), french);
+    return r;
+}
+
+Report SearchYearReport(const YearFindings& year, bool french) {
+    Report r = SearchReport(french);
+    for (const MonthFindings& m : year.months) {
+        r.rows.push_back(HeadingRow((french ? QStringLiteral("MOIS DE  ") : QStringLiteral("MONTH OF  ")) +
+                                    m.monthTable.toUpper()));
+        AddFound(r, m.entries);
+    }
+    AddTotal(r, year.total, french);
+    return r;
+}
+
 SearchRequest HandSearchOver(const WorkingContext& ctx, const QString& typed, SearchKind kind,
                              const std::optional<YearSource>& year) {
     std::vector<HandValue> lines{typed.toUpper(), QString::number(static_cast<int>(kind))};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/report.h"
+
 #include <QString>
 #include <optional>
 #include <vector>
@@ -44,6 +46,12 @@ YearFindings SearchYear(WorkingContext& ctx, SearchKind kind, const QString& tex
 
 // The sum of the amounts found.
 double TotalOf(const std::vector<FoundEntry>& entries);
+
+// What a search found, as the result grid shows it: two rows per entry (its category, centred,
+// then the entry), a heading row before each month of a year, and the total after a blank
+// row.
+Report SearchMonthReport(const std::vector<FoundEntry>& found, bool french);
+Report SearchYearReport(const YearFindings& year, bool french);
 
 // The search text and kind as the search screens hand them to themselves through "Lire.xfr":
 // the text upper-cased on the way out, read back as an item (so trimmed, and cut at a

@@ -1,11 +1,15 @@
 #include "reports/theme.h"
 
+#include "closing/consult.h"
 #include "data/handover.h"
 #include "data/numbers.h"
 #include "data/routines.h"
 #include "data/workingcontext.h"
+#include "reports/yearfile.h"
+#include "ui/reportgrid.h"
 #include "ui/screennames.h"
 #include "ui/widgets.h"
+#include "ui/yearquestion.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -23,14 +27,8 @@ constexpr std::array<ui::Caption, 4> kKinds{{
     {u"Par Intitulé", u"By Titled"},
     {u"Par Montant", u"By Amount"},
 }};
-constexpr std::array<ui::Caption, 4> kColumns{{
-    {u"INTITULE", u"TITLED"},
-    {u"NUMERO PAIEMENT", u"NUMBER PAYMENT"},
-    {u"DATE", u"DATE"},
-    {u"MONTANT", u"GOING UP"},
-}};
-constexpr ui::Caption kMonthOf{u"MOIS DE  ", u"MONTH OF  "};
-constexpr ui::Caption kTotal{u"  Total Des Dépenses", u"  Total Of Expenses"};
+constexpr ui::Caption kSourcePrompt{u"E = En Cours  /  A = Archives", u"E = In progress  /  A = Archives"};
+constexpr ui::Caption kYearPrompt{u"ANNEE DE L'ARCHIVE", u"YEAR OF THE ARCHIVE"};
 
 const SearchScreen::Texts kThemeTexts{
     {u"COMPTE  ", u"Account  "},
@@ -62,48 +60,7 @@ const SearchScreen::Texts kYearTexts{
 
 enum Button { ByNumber = 1, ByDate, ByLabel, ByAmount, Following, Leave };
 
-QString Amount(double value) {
-    return FormatAmount(value) + QStringLiteral(" €");
-}
-
 } // namespace
-
-void SearchScreen::showHeading() {
-    grid_->clearAll();
-    for (int c = 0; c < 4; ++c) {
-        grid_->setText(0, c, text(kColumns[static_cast<std::size_t>(c)]));
-        grid_->setAlignment(0, c, Qt::AlignCenter);
-    }
-}
-
-void SearchScreen::showMonthHeading(const QString& monthTable) {
-    grid_->setText(grid_->addRow(), 0, text(kMonthOf) + monthTable.toUpper());
-}
-
-void SearchScreen::showFound(const std::vector<FoundEntry>& found) {
-    for (const FoundEntry& e : found) {
-        const int head = grid_->addRow();
-        grid_->setText(head, 0, e.category);
-        grid_->setAlignment(head, 0, Qt::AlignCenter);
-        const int r = grid_->addRow();
-        grid_->setText(r, 0, e.label + QStringLiteral("  "));
-        grid_->setText(r, 1, e.number);
-        grid_->setText(r, 2, e.date);
-        grid_->setText(r, 3, Amount(e.amount));
-        for (int c = 1; c < 4; ++c)
-            grid_->setAlignment(r, c, Qt::AlignRight);
-    }
-}
-
-void SearchScreen::showTotal(double total) {
-    grid_->addRow();
-    const int r = grid_->addRow();
-    grid_->setText(r, 0, text(kTotal));
-    grid_->setText(r, 3, Amount(total));
-    grid_->setAlignment(r, 3, Qt::AlignRight);
-}
-
-namespace {} // namespace
 
 SearchScreen::SearchScreen(const ui::ScreenEnv& env, const Texts& texts) : ScreenBase(env), texts_(texts) {
     title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
@@ -119,6 +76,9 @@ SearchScreen::SearchScreen(const ui::ScreenEnv& env, const Texts& texts) : Scree
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (QLabel* l : {title_, heading_, prompt_, example_})
         l->setAlignment(Qt::AlignCenter);
+    keepCaptioned(title_, kTitle);
+    keepCaptioned(heading_, kHeading);
+    setCaption(kCaption);
 
     extra_ = new QVBoxLayout;
     body()->addWidget(title_);
@@ -131,20 +91,13 @@ SearchScreen::SearchScreen(const ui::ScreenEnv& env, const Texts& texts) : Scree
     body()->addWidget(grid_, 1);
     body()->addStretch(0);
 
-    for (const ui::Caption& c : texts_.buttons)
-        toolbar()->addButton(c.french());
-    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &SearchScreen::onToolbar);
+    connect(makeToolbar(texts_.buttons), &ui::Toolbar::buttonClicked, this, &SearchScreen::onToolbar);
     connect(text1_, &ui::InputField::entered, this, &SearchScreen::onEntered);
 }
 
 void SearchScreen::setUp() {
     readLanguage();
-    setCaption(text(kCaption));
-    title_->setText(text(kTitle));
-    heading_->setText(text(kHeading));
     account_->setText(text(texts_.account) + ctx().accountNumber);
-    for (int i = 0; i < 6; ++i)
-        toolbar()->setCaption(i + 1, text(texts_.buttons[static_cast<std::size_t>(i)]));
     showKindButtons(true);
     toolbar()->setButtonVisible(Following, false);
     toolbar()->setButtonVisible(Leave, true);
@@ -199,7 +152,12 @@ void SearchScreen::onEntered() {
     example_->hide();
     search(request);
     grid_->show();
+    grid_->setFocus();
     toolbar()->setButtonVisible(Following, true);
+}
+
+void SearchScreen::showReport(const Report& report) {
+    ui::FillReportGrid(*grid_, report);
 }
 
 // ---- Theme
@@ -217,16 +175,18 @@ SearchRequest Theme::handOver(const QString& typed, SearchKind kind) {
 }
 
 void Theme::search(const SearchRequest& request) {
-    showHeading();
+    Consultation c;
     std::vector<FoundEntry> found;
-    guarded([&] {
-        LoadCategories(ctx());
-        MonthTableName(ctx(), ctx().currentMonth);
-        LoadMonth(ctx(), ctx().monthTable);
-        found = SearchMonth(ctx().month, request.kind, request.text);
-    });
-    showFound(found);
-    showTotal(TotalOf(found));
+    if (!guarded([&] {
+            c = OpenConsultedMonth(ctx());
+            if (c.open == YearOpen::Opened)
+                found = SearchMonth(ctx().month, request.kind, request.text);
+        }))
+        return;
+    if (c.open == YearOpen::Missing)
+        message(MissingYearMessage(ctx(), c.archive, c.encour.yearText), QStringLiteral("TIRELOU"),
+                ui::MessageIcon::Stop);
+    showReport(SearchMonthReport(found, french()));
 }
 
 void Theme::leave() {
@@ -236,7 +196,23 @@ void Theme::leave() {
 
 // ---- MoisThem
 
-MoisThem::MoisThem(const ui::ScreenEnv& env) : SearchScreen(env, kYearTexts) {}
+MoisThem::MoisThem(const ui::ScreenEnv& env) : SearchScreen(env, kYearTexts) {
+    source_prompt_ = makeLabel(QStringLiteral("Label6"), QStringLiteral("prompt"));
+    source_prompt_->setAlignment(Qt::AlignCenter);
+    text2_ = ui::Named<ui::InputField>(this, QStringLiteral("Text2"));
+    text3_ = ui::Named<ui::InputField>(this, QStringLiteral("Text3"));
+    for (ui::InputField* f : {text2_, text3_}) {
+        f->setFixedWidth(f->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 8);
+        f->setMaxLength(8);
+        f->setAlignment(Qt::AlignCenter);
+    }
+    extra()->addWidget(source_prompt_);
+    extra()->addWidget(text2_, 0, Qt::AlignHCenter);
+    extra()->addWidget(text3_, 0, Qt::AlignHCenter);
+    question_ = new ui::YearQuestion(source_prompt_, text2_, text3_, this);
+    question_->setRule(YearAnswer::CurrentOnE);
+    connect(question_, &ui::YearQuestion::answered, this, &MoisThem::onSource);
+}
 
 void MoisThem::load() {
     setFrameCaption(QStringLiteral("TIRELOU"));
@@ -246,6 +222,15 @@ void MoisThem::load() {
 
 void MoisThem::setUp() {
     SearchScreen::setUp();
+    showKindButtons(false);
+    question_->setTexts({text(kSourcePrompt), text(kYearPrompt)});
+    question_->ask(QStringLiteral("E"), CurrentYearText(ctx()));
+}
+
+void MoisThem::onSource(bool archive, const QString& year) {
+    source_ = {archive, archive ? year : CurrentYearText(ctx())};
+    question_->hide();
+    showKindButtons(true);
 }
 
 SearchRequest MoisThem::handOver(const QString& typed, SearchKind kind) {
@@ -253,21 +238,25 @@ SearchRequest MoisThem::handOver(const QString& typed, SearchKind kind) {
 }
 
 void MoisThem::search(const SearchRequest& request) {
-    showHeading();
+    YearOpen opened = YearOpen::Missing;
     YearFindings year;
-    guarded([&] {
-        LoadCategories(ctx());
-        year = SearchYear(ctx(), request.kind, request.text);
-    });
-    for (const MonthFindings& m : year.months) {
-        showMonthHeading(m.monthTable);
-        showFound(m.entries);
-    }
-    showTotal(year.total);
+    if (!guarded([&] {
+            opened = OpenYear(ctx(), source_.archive, source_.year);
+            if (opened == YearOpen::Opened) {
+                LoadCategories(ctx());
+                year = SearchYear(ctx(), request.kind, request.text);
+            }
+        }))
+        return;
+    if (opened == YearOpen::Missing)
+        message(MissingYearMessage(ctx(), source_.archive, source_.year), QStringLiteral("TIRELOU"),
+                ui::MessageIcon::Stop);
+    showReport(SearchYearReport(year, french()));
 }
 
 void MoisThem::leave() {
-    open(screen::MenuTirelou);
+    if (guarded([this] { ReopenCurrentYear(ctx()); }))
+        open(screen::MenuTirelou);
 }
 
 } // namespace tirelou::reports

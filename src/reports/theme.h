@@ -10,6 +10,7 @@ class QLabel;
 namespace tirelou::ui {
 class Grid;
 class InputField;
+class YearQuestion;
 } // namespace tirelou::ui
 
 namespace tirelou::reports {
@@ -36,11 +37,7 @@ protected:
     // Writes the request to "Lire.xfr" and reads it back.
     virtual SearchRequest handOver(const QString& typed, SearchKind kind) = 0;
     void showKindButtons(bool shown);
-    // The result grid: its heading row, a month's heading, two rows per entry, the total.
-    void showHeading();
-    void showMonthHeading(const QString& monthTable);
-    void showFound(const std::vector<FoundEntry>& found);
-    void showTotal(double total);
+    void showReport(const Report& report);
     ui::Grid* grid() const { return grid_; }
     QLabel* account() const { return account_; }
     QVBoxLayout* extra() const { return extra_; }
@@ -87,7 +84,12 @@ private:
     void search(const SearchRequest& request) override;
     void leave() override;
     SearchRequest handOver(const QString& typed, SearchKind kind) override;
+    void onSource(bool archive, const QString& year);
 
+    QLabel* source_prompt_;
+    ui::InputField* text2_; // E or A
+    ui::InputField* text3_; // the archive year
+    ui::YearQuestion* question_;
     YearSource source_;
 };
 

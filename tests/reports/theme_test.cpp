@@ -1,9 +1,13 @@
+#include "data/database.h"
 #include "data/handover.h"
+#include "data/recordset.h"
 #include "data/schema.h"
 #include "support/guitest.h"
 #include "ui/screenbase.h"
 #include "ui/screennames.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 
 using namespace tirelou;
@@ -50,6 +54,23 @@ protected:
         for (int i = 1; i <= 6; ++i)
             out << toolbar()->isButtonVisible(i);
         return out;
+    }
+    // The 2025 file, archived, with one car repair in February.
+    void archive() {
+        const QString name = data.addAccount(u"12345"_s, 2025, u"SECRET"_s, 12);
+        {
+            Database db;
+            db.open(data.path(name));
+            RecordSet rs;
+            rs.open(db, u"Fevrier"_s);
+            rs.addNew();
+            const Row row = Paid(u"VOITURE"_s, u"GARAGE"_s, u"CARTE"_s, u"320"_s, u"10/02/2025"_s);
+            for (const QString& f : MonthFields())
+                rs.setValue(f, row.value(f, u"0"_s));
+            rs.update();
+        }
+        QDir().mkpath(data.ctx().archiveDir());
+        ASSERT_TRUE(QFile::rename(data.path(name), data.ctx().archivePath(name)));
     }
     void writeEncour(const QString& mode) { WriteHandOver(data.ctx(), handover::Encour, {mode}); }
 };
@@ -109,6 +130,11 @@ TEST_F(SearchScreens, MoisThemSearchesTheTwelveMonthsInEnglish) {
     for (int i = 1; i <= 6; ++i)
         captions << toolbar()->caption(i);
     EXPECT_EQ(captions.join(u'|'), u"NUMBER|DATE|TITLED|AMOUNT|FOLLOWING|To LEAVE"_s);
+    // first the year: the current one
+    EXPECT_EQ(label(u"Label6"_s), u"E = In progress  /  A = Archives"_s);
+    EXPECT_EQ(visibleButtons(), (QList<bool>{false, false, false, false, false, true}));
+    Enter(child<ui::InputField>(u"Text2"_s), u"e"_s);
+    EXPECT_EQ(visibleButtons(), (QList<bool>{true, true, true, true, false, true}));
 
     clickToolbar(1);
     EXPECT_EQ(label(u"Label4"_s), u"By Number of Payment"_s);
@@ -125,4 +151,43 @@ TEST_F(SearchScreens, MoisThemSearchesTheTwelveMonthsInEnglish) {
                                          u"  Total Of Expenses|||1 312.50 €"_s}));
     clickToolbar(6);
     EXPECT_EQ(currentName(), screen::MenuTirelou);
+}
+
+TEST_F(SearchScreens, MoisThemSearchesAnArchivedYear) {
+    seed();
+    archive();
+    open(screen::MoisThem);
+    EXPECT_EQ(label(u"Label6"_s), u"E = En Cours  /  A = Archives"_s);
+    Enter(child<ui::InputField>(u"Text2"_s), u"A"_s);
+    EXPECT_EQ(label(u"Label6"_s), u"ANNEE DE L'ARCHIVE"_s);
+    auto* year = child<ui::InputField>(u"Text3"_s);
+    EXPECT_EQ(year->text(), u"2026"_s);
+    year->clear();
+    Enter(year, u"2025"_s);
+    clickToolbar(3);
+    Enter(field(), u"GARAGE"_s);
+    const QStringList rows = grid()->rowTexts();
+    ASSERT_EQ(rows.size(), 1 + 12 + 2 + 2);
+    EXPECT_EQ(rows.mid(2, 3), (QStringList{u"MOIS DE  FEVRIER|||"_s, u"VOITURE|||"_s,
+                                           u"GARAGE  |CARTE|10/02/2025|320.00 €"_s}));
+    EXPECT_EQ(rows.last(), u"  Total Des Dépenses|||320.00 €"_s);
+    EXPECT_EQ(data.ctx().accountDb.path(), data.ctx().archivePath(u"123452025.acd"_s));
+    QFile lire(data.path(u"Lire.xfr"_s));
+    ASSERT_TRUE(lire.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lire.readAll(), "GARAGE\r\n3\r\nARCHIVES\r\n2025\r\n");
+
+    // a year with no file is said, and nothing is listed
+    clickToolbar(5);
+    Enter(child<ui::InputField>(u"Text2"_s), u"x"_s); // anything but E means the archives
+    year->clear();
+    Enter(year, u"2019"_s);
+    clickToolbar(3);
+    Enter(field(), u"GARAGE"_s);
+    ASSERT_FALSE(messages().isEmpty());
+    EXPECT_TRUE(messages().last().text.contains(u"123452019.acd"_s));
+    EXPECT_EQ(grid()->rowTexts().last(), u"  Total Des Dépenses|||0.00 €"_s);
+
+    clickToolbar(6);
+    EXPECT_EQ(currentName(), screen::MenuTirelou);
+    EXPECT_EQ(data.ctx().accountDb.path(), data.ctx().filePath(u"123452026.acd"_s));
 }
