@@ -134,6 +134,7 @@ void SearchScreen::askFor(SearchKind kind) {
     const auto i = static_cast<std::size_t>(kind) - 1;
     showKindButtons(false);
     prompt_->setText(text(kKinds[i]));
+    text1_->setAccessibleName(prompt_->text()); // a reader announces the field by its question
     example_->setText(text(texts_.examples[i]));
     prompt_->show();
     example_->show();
