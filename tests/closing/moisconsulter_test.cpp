@@ -139,15 +139,6 @@ TEST_F(Consultation, AMonthOfTheCurrentYearThroughTheMenu) {
     click(2);
     ASSERT_EQ(currentName(), screen::MoisConsulter);
 
-    // the search of the consulted month
-    click(2);
-    ASSERT_EQ(currentName(), screen::Theme);
-    click(3);
-    Enter(child<ui::InputField>(u"Text1"_s), u"edf"_s);
-    EXPECT_EQ(grid()->rowTexts().mid(1, 2),
-              (QStringList{u"MAISON|||"_s, u"EDF  |PRELEVEMENT|05/01/2026|30.00 €"_s}));
-    click(6);
-    ASSERT_EQ(currentName(), screen::MoisConsulter);
     click(1);
     EXPECT_EQ(currentName(), screen::CompteEncours);
     EXPECT_EQ(data.ctx().currentMonth, 1); // the statement shows the consulted month
@@ -164,6 +155,17 @@ TEST_F(Consultation, AnArchivedMonthInEnglish) {
     start(English);
     archive(u"February"_s, u"CAR"_s);
     const FolderSnapshot before = files();
+    // a year with no file is said; the current file stays and only leaving is offered
+    consult(u"1"_s, u"A"_s, u"2019"_s);
+    ASSERT_EQ(currentName(), screen::MoisConsulter);
+    ASSERT_FALSE(messages().isEmpty());
+    EXPECT_TRUE(messages().last().text.contains(u"123452019.acd"_s));
+    EXPECT_EQ(QList<bool>({toolbar()->isButtonVisible(1), toolbar()->isButtonVisible(3),
+                           toolbar()->isButtonVisible(4)}),
+              QList<bool>({false, false, true}));
+    EXPECT_EQ(data.ctx().accountDb.path(), data.ctx().filePath(current_));
+    click(4);
+
     consult(u"2"_s, u"a"_s, u"2025"_s);
     ASSERT_EQ(currentName(), screen::MoisConsulter);
     EXPECT_EQ(current()->caption(), u"Consulted month"_s);
@@ -189,7 +191,6 @@ TEST_F(Consultation, AnArchivedMonthInEnglish) {
               (QStringList{u"TITLED|NUMBER PAYMENT|DATE|GOING UP"_s, u"MONTH OF  FEBRUARY|CAR||"_s, u"|||"_s,
                            u"GARAGE  |CARTE|05/01/2026|320.00 €"_s, u"PNEUS  |CARTE|05/01/2026|80.25 €"_s,
                            u"  Total Of Expenses|||400.25 €"_s}));
-    // a category of an empty month
     click(2);
     click(2);
     ASSERT_EQ(currentName(), screen::Theme);
@@ -208,20 +209,6 @@ TEST_F(Consultation, AnArchivedMonthInEnglish) {
     EXPECT_EQ(files(), before);
 }
 
-TEST_F(Consultation, AYearWithNoFileIsSaidAndTheCurrentFileStays) {
-    start(French);
-    consult(u"1"_s, u"A"_s, u"2019"_s);
-    ASSERT_EQ(currentName(), screen::MoisConsulter);
-    ASSERT_FALSE(messages().isEmpty());
-    EXPECT_TRUE(messages().last().text.contains(u"123452019.acd"_s)) << messages().last().text.toStdString();
-    EXPECT_EQ(captions().join(u'|'), u"VOIR COMPTE|VOIR THEME|VOIR RUBRIQUES|QUITTER"_s);
-    for (int i = 1; i <= 3; ++i)
-        EXPECT_FALSE(toolbar()->isButtonVisible(i));
-    EXPECT_EQ(data.ctx().accountDb.path(), data.ctx().filePath(current_));
-    click(4);
-    EXPECT_EQ(currentName(), screen::MenuTirelou);
-}
-
 TEST_F(Consultation, TheCategoriesOfTheMonthInHand) {
     start(French);
     WriteHandOver(data.ctx(), handover::Encour, {u"ENCOUR"_s});
@@ -232,11 +219,6 @@ TEST_F(Consultation, TheCategoriesOfTheMonthInHand) {
         grid()->rowTexts(),
         (QStringList{u"INTITULE|NUMERO PAIEMENT|DATE|MONTANT"_s, u"MOIS DE  MAI|ASSURANCES||"_s, u"|||"_s,
                      u" PAS DE MOUVEMENT | POUR CETTE | RUBRIQUE |"_s, u"  Total Des Dépenses|||0.00 €"_s}));
-    data.ctx().currentMonth = 3;
-    click(1);
-    ClickListItem(list(), 9);
-    EXPECT_EQ(grid()->rowTexts().mid(3),
-              (QStringList{u"MARS  |CARTE|05/01/2026|1.00 €"_s, u"  Total Des Dépenses|||1.00 €"_s}));
     click(2);
     EXPECT_EQ(currentName(), screen::MoisEnCours);
 }

@@ -80,9 +80,6 @@ TEST_F(SearchTest, SearchesTheTwelveMonthsWithOneTotal) {
     EXPECT_EQ(year.months[11].monthTable, u"Decembre"_s);
     EXPECT_TRUE(year.months[5].entries.empty());
     EXPECT_DOUBLE_EQ(year.total, 80 + 112.5 + 20);
-
-    data.ctx().language = English;
-    EXPECT_EQ(SearchYear(data.ctx(), SearchKind::Number, u"CARTE"_s).months[0].monthTable, u"January"_s);
 }
 
 TEST_F(SearchTest, HandsTheRequestOverThroughLireXfr) {

@@ -58,19 +58,33 @@ protected:
     // The 2025 file, archived, with one car repair in February.
     void archive() {
         const QString name = data.addAccount(u"12345"_s, 2025, u"SECRET"_s, 12);
-        {
-            Database db;
-            db.open(data.path(name));
-            RecordSet rs;
-            rs.open(db, u"Fevrier"_s);
-            rs.addNew();
-            const Row row = Paid(u"VOITURE"_s, u"GARAGE"_s, u"CARTE"_s, u"320"_s, u"10/02/2025"_s);
-            for (const QString& f : MonthFields())
-                rs.setValue(f, row.value(f, u"0"_s));
-            rs.update();
-        }
+        Database db;
+        db.open(data.path(name));
+        RecordSet rs;
+        rs.open(db, u"February"_s);
+        rs.addNew();
+        const Row row = Paid(u"CAR"_s, u"GARAGE"_s, u"CARTE"_s, u"320"_s, u"10/02/2025"_s);
+        for (const QString& f : MonthFields())
+            rs.setValue(f, row.value(f, u"0"_s));
+        rs.update();
+        db.close();
         QDir().mkpath(data.ctx().archiveDir());
         ASSERT_TRUE(QFile::rename(data.path(name), data.ctx().archivePath(name)));
+    }
+    QString captions() const {
+        QStringList out;
+        for (int i = 1; i <= 6; ++i)
+            out << toolbar()->caption(i);
+        return out.join(u'|');
+    }
+    // Answers the year question: the letter, then the year when one is asked for.
+    void chooseYear(const QString& letter, const QString& year = QString()) {
+        Enter(child<ui::InputField>(u"Text2"_s), letter);
+        if (year.isNull())
+            return;
+        auto* f = child<ui::InputField>(u"Text3"_s);
+        f->clear();
+        Enter(f, year);
     }
     void writeEncour(const QString& mode) { WriteHandOver(data.ctx(), handover::Encour, {mode}); }
 };
@@ -83,19 +97,14 @@ TEST_F(SearchScreens, ThemeSearchesTheMonthInHand) {
     open(screen::Theme);
     ASSERT_EQ(currentName(), screen::Theme);
     EXPECT_EQ(current()->caption(), u"Voir Theme"_s);
-    EXPECT_EQ(label(u"Label1"_s), u" Tirelou Familial "_s);
-    EXPECT_EQ(label(u"Label2"_s), u"Thème de Recherche"_s);
-    EXPECT_EQ(label(u"Label3"_s), u"COMPTE  12345"_s);
-    QStringList captions;
-    for (int i = 1; i <= 6; ++i)
-        captions << toolbar()->caption(i);
-    EXPECT_EQ(captions.join(u'|'), u"PAR NUMERO|PAR DATE|PAR INTITULE|PAR MONTANT|SUITE|QUITTER"_s);
+    EXPECT_EQ(label(u"Label1"_s) + u'|' + label(u"Label2"_s) + u'|' + label(u"Label3"_s),
+              u" Tirelou Familial |Thème de Recherche|COMPTE  12345"_s);
+    EXPECT_EQ(captions(), u"PAR NUMERO|PAR DATE|PAR INTITULE|PAR MONTANT|SUITE|QUITTER"_s);
     EXPECT_EQ(visibleButtons(), (QList<bool>{true, true, true, true, false, true}));
 
     clickToolbar(4);
-    EXPECT_EQ(label(u"Label4"_s), u"Par Montant"_s);
-    EXPECT_EQ(label(u"Label5"_s), u"524.14"_s);
-    EXPECT_EQ(field()->text(), u"0"_s);
+    EXPECT_EQ(label(u"Label4"_s) + u'|' + label(u"Label5"_s) + u'|' + field()->text(),
+              u"Par Montant|524.14|0"_s);
     EXPECT_EQ(visibleButtons(), (QList<bool>{false, false, false, false, false, true}));
     Enter(field(), u"12"_s); // typing replaces the "0" offered
     EXPECT_EQ(grid()->rowTexts(), (QStringList{u"INTITULE|NUMERO PAIEMENT|DATE|MONTANT"_s, u"MAISON|||"_s,
@@ -103,90 +112,69 @@ TEST_F(SearchScreens, ThemeSearchesTheMonthInHand) {
                                                u"ESSENCE  |CARTE|12/03/2026|112.50 €"_s, u"LOISIRS|||"_s,
                                                u"ASSURANCE  |PRELEVEMENT|20/03/2026|12.50 €"_s, u"|||"_s,
                                                u"  Total Des Dépenses|||137.00 €"_s}));
-    EXPECT_TRUE(grid()->isVisible());
     EXPECT_EQ(visibleButtons(), (QList<bool>{false, false, false, false, true, true}));
 
-    // a label typed in lower case is upper-cased; nothing found still gives the total
+    // nothing found in the month in hand still gives the total
     clickToolbar(5);
     EXPECT_FALSE(grid()->isVisible());
     clickToolbar(3);
     Enter(field(), u"garage"_s);
-    EXPECT_EQ(grid()->rowTexts(), (QStringList{u"INTITULE|NUMERO PAIEMENT|DATE|MONTANT"_s, u"|||"_s,
-                                               u"  Total Des Dépenses|||0.00 €"_s}));
-
+    EXPECT_EQ(grid()->rowTexts().mid(1), (QStringList{u"|||"_s, u"  Total Des Dépenses|||0.00 €"_s}));
     clickToolbar(6);
     EXPECT_EQ(currentName(), screen::MoisEnCours);
 }
 
-TEST_F(SearchScreens, MoisThemSearchesTheTwelveMonthsInEnglish) {
+TEST_F(SearchScreens, MoisThemSearchesAYearOfTheArchivesOrTheCurrentOne) {
     seed(u"March"_s, u"December"_s);
+    archive();
     data.setLanguage(English);
     open(screen::MoisThem);
     ASSERT_EQ(currentName(), screen::MoisThem);
     EXPECT_EQ(current()->caption(), u"To see Theme"_s);
-    EXPECT_EQ(label(u"Label2"_s), u"Theme of Research"_s);
     EXPECT_EQ(label(u"Label3"_s), u"Account  12345"_s);
-    QStringList captions;
-    for (int i = 1; i <= 6; ++i)
-        captions << toolbar()->caption(i);
-    EXPECT_EQ(captions.join(u'|'), u"NUMBER|DATE|TITLED|AMOUNT|FOLLOWING|To LEAVE"_s);
-    // first the year: the current one
+    EXPECT_EQ(captions(), u"NUMBER|DATE|TITLED|AMOUNT|FOLLOWING|To LEAVE"_s);
     EXPECT_EQ(label(u"Label6"_s), u"E = In progress  /  A = Archives"_s);
     EXPECT_EQ(visibleButtons(), (QList<bool>{false, false, false, false, false, true}));
-    Enter(child<ui::InputField>(u"Text2"_s), u"e"_s);
+    Enter(child<ui::InputField>(u"Text2"_s), u"a"_s);
+    EXPECT_EQ(label(u"Label6"_s), u"YEAR OF THE ARCHIVE"_s);
+    EXPECT_EQ(child<ui::InputField>(u"Text3"_s)->text(), u"2026"_s);
+    child<ui::InputField>(u"Text3"_s)->clear();
+    Enter(child<ui::InputField>(u"Text3"_s), u"2025"_s);
     EXPECT_EQ(visibleButtons(), (QList<bool>{true, true, true, true, false, true}));
-
-    clickToolbar(1);
-    EXPECT_EQ(label(u"Label4"_s), u"By Number of Payment"_s);
-    EXPECT_EQ(label(u"Label5"_s), u"MAP or 0000 00 00"_s);
-    Enter(field(), u"carte"_s);
-    const QStringList rows = grid()->rowTexts();
-    ASSERT_EQ(rows.size(), 1 + 12 + 2 * 2 + 2);
-    EXPECT_EQ(rows[0], u"TITLED|NUMBER PAYMENT|DATE|GOING UP"_s);
-    EXPECT_EQ(rows[1], u"MONTH OF  JANUARY|||"_s);
-    EXPECT_EQ(rows.mid(3, 4),
-              (QStringList{u"MONTH OF  MARCH|||"_s, u"AUTO|||"_s, u"ESSENCE  |CARTE|12/03/2026|112.50 €"_s,
-                           u"MONTH OF  APRIL|||"_s}));
-    EXPECT_EQ(rows.mid(15), (QStringList{u"AUTO|||"_s, u"GARAGE  |CARTE|03/12/2026|1 200.00 €"_s, u"|||"_s,
-                                         u"  Total Of Expenses|||1 312.50 €"_s}));
-    clickToolbar(6);
-    EXPECT_EQ(currentName(), screen::MenuTirelou);
-}
-
-TEST_F(SearchScreens, MoisThemSearchesAnArchivedYear) {
-    seed();
-    archive();
-    open(screen::MoisThem);
-    EXPECT_EQ(label(u"Label6"_s), u"E = En Cours  /  A = Archives"_s);
-    Enter(child<ui::InputField>(u"Text2"_s), u"A"_s);
-    EXPECT_EQ(label(u"Label6"_s), u"ANNEE DE L'ARCHIVE"_s);
-    auto* year = child<ui::InputField>(u"Text3"_s);
-    EXPECT_EQ(year->text(), u"2026"_s);
-    year->clear();
-    Enter(year, u"2025"_s);
     clickToolbar(3);
     Enter(field(), u"GARAGE"_s);
-    const QStringList rows = grid()->rowTexts();
+    QStringList rows = grid()->rowTexts();
     ASSERT_EQ(rows.size(), 1 + 12 + 2 + 2);
-    EXPECT_EQ(rows.mid(2, 3), (QStringList{u"MOIS DE  FEVRIER|||"_s, u"VOITURE|||"_s,
+    EXPECT_EQ(rows.mid(1, 4), (QStringList{u"MONTH OF  JANUARY|||"_s, u"MONTH OF  FEBRUARY|||"_s, u"CAR|||"_s,
                                            u"GARAGE  |CARTE|10/02/2025|320.00 €"_s}));
-    EXPECT_EQ(rows.last(), u"  Total Des Dépenses|||320.00 €"_s);
+    EXPECT_EQ(rows.last(), u"  Total Of Expenses|||320.00 €"_s);
     EXPECT_EQ(data.ctx().accountDb.path(), data.ctx().archivePath(u"123452025.acd"_s));
     QFile lire(data.path(u"Lire.xfr"_s));
     ASSERT_TRUE(lire.open(QIODevice::ReadOnly));
     EXPECT_EQ(lire.readAll(), "GARAGE\r\n3\r\nARCHIVES\r\n2025\r\n");
 
-    // a year with no file is said, and nothing is listed
+    // a year with no file is said and lists nothing; anything but E means the archives
     clickToolbar(5);
-    Enter(child<ui::InputField>(u"Text2"_s), u"x"_s); // anything but E means the archives
-    year->clear();
-    Enter(year, u"2019"_s);
+    chooseYear(u"x"_s, u"2019"_s);
     clickToolbar(3);
     Enter(field(), u"GARAGE"_s);
     ASSERT_FALSE(messages().isEmpty());
     EXPECT_TRUE(messages().last().text.contains(u"123452019.acd"_s));
-    EXPECT_EQ(grid()->rowTexts().last(), u"  Total Des Dépenses|||0.00 €"_s);
+    EXPECT_EQ(grid()->rowTexts().mid(1), (QStringList{u"|||"_s, u"  Total Of Expenses|||0.00 €"_s}));
 
+    // the current year, every month searched
+    clickToolbar(5);
+    chooseYear(u"E"_s);
+    clickToolbar(1);
+    EXPECT_EQ(label(u"Label4"_s) + u'|' + label(u"Label5"_s), u"By Number of Payment|MAP or 0000 00 00"_s);
+    Enter(field(), u"carte"_s);
+    rows = grid()->rowTexts();
+    ASSERT_EQ(rows.size(), 1 + 12 + 2 * 2 + 2);
+    EXPECT_EQ(rows.mid(3, 4),
+              (QStringList{u"MONTH OF  MARCH|||"_s, u"AUTO|||"_s, u"ESSENCE  |CARTE|12/03/2026|112.50 €"_s,
+                           u"MONTH OF  APRIL|||"_s}));
+    EXPECT_EQ(rows.mid(15), (QStringList{u"AUTO|||"_s, u"GARAGE  |CARTE|03/12/2026|1 200.00 €"_s, u"|||"_s,
+                                         u"  Total Of Expenses|||1 312.50 €"_s}));
     clickToolbar(6);
     EXPECT_EQ(currentName(), screen::MenuTirelou);
     EXPECT_EQ(data.ctx().accountDb.path(), data.ctx().filePath(u"123452026.acd"_s));
