@@ -2,7 +2,6 @@
 
 #include "closing/consult.h"
 #include "data/handover.h"
-#include "data/numbers.h"
 #include "data/routines.h"
 #include "data/workingcontext.h"
 #include "reports/yearfile.h"

@@ -28,9 +28,9 @@ Row Paid(const QString& category, const QString& label, const QString& price, co
 }
 
 // Account 12345 kept in March 2026; its 2025 file in the archives.
-class Consultation : public GuiTest {
+class ConsultScreens : public GuiTest {
 protected:
-    Consultation() {
+    ConsultScreens() {
         registry.add<Elsewhere>(screen::CompteEncours);
         current_ = data.addAccount(u"12345"_s, 2026, u"SECRET"_s, 3);
         data.ctx().clock.setToday({2026, 3, 15});
@@ -104,7 +104,7 @@ protected:
 
 } // namespace
 
-TEST_F(Consultation, AMonthOfTheCurrentYearThroughTheMenu) {
+TEST_F(ConsultScreens, AMonthOfTheCurrentYearThroughTheMenu) {
     start(French);
     const FolderSnapshot before = files();
     consult(u"1"_s, u"E"_s);
@@ -151,7 +151,7 @@ TEST_F(Consultation, AMonthOfTheCurrentYearThroughTheMenu) {
     EXPECT_EQ(files(), before);
 }
 
-TEST_F(Consultation, AnArchivedMonthInEnglish) {
+TEST_F(ConsultScreens, AnArchivedMonthInEnglish) {
     start(English);
     archive(u"February"_s, u"CAR"_s);
     const FolderSnapshot before = files();
@@ -209,7 +209,7 @@ TEST_F(Consultation, AnArchivedMonthInEnglish) {
     EXPECT_EQ(files(), before);
 }
 
-TEST_F(Consultation, TheCategoriesOfTheMonthInHand) {
+TEST_F(ConsultScreens, TheCategoriesOfTheMonthInHand) {
     start(French);
     WriteHandOver(data.ctx(), handover::Encour, {u"ENCOUR"_s});
     data.ctx().currentMonth = 5; // May has no row at all
