@@ -42,6 +42,7 @@ const QString kBoxTitle = QStringLiteral("TIRELOU");
 
 Creer::Creer(const ui::ScreenEnv& env) : ScreenBase(env) {
     label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    keepCaptioned(label1_, kTitle);
     label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
     grid_ = MakeAccountGrid(this);
     text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
@@ -56,8 +57,8 @@ Creer::Creer(const ui::ScreenEnv& env) : ScreenBase(env) {
     fields->addWidget(text2_);
     LayOutAccountScreen(body(), label1_, label2_, grid_, fieldBox_);
 
-    toolbar()->addButton(QString());
-    connect(toolbar(), &ui::Toolbar::buttonClicked, this, [this](int index) {
+    setCaption(kCaption);
+    connect(makeToolbar({kReturn}), &ui::Toolbar::buttonClicked, this, [this](int index) {
         if (index != 1)
             return;
         AbandonNewAccount(ctx());
@@ -74,7 +75,6 @@ Creer::~Creer() {
 }
 
 void Creer::load() {
-    setFrameCaption(QStringLiteral("TIRELOU"));
     reset();
 }
 
@@ -84,9 +84,6 @@ void Creer::reset() {
     text1_->clear();
     text2_->clear();
     readLanguage();
-    setCaption(text(kCaption));
-    label1_->setText(text(kTitle));
-    toolbar()->setCaption(1, text(kReturn));
     label2_->setText(text(kPickFreeRow));
     grid_->setEnabled(false);
     FillAccountGrid(grid_, ctx(), true);

@@ -81,11 +81,9 @@ ui::InputField* MakeField(QWidget* parent, const QString& name) {
 
 MenuTirelou::MenuTirelou(const ui::ScreenEnv& env) : ScreenBase(env) {
     // Thirteen buttons: a column beside the menu rather than a row wider than the screen.
-    toolbar1_ = new ui::Toolbar(this);
-    toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar1_ = makeToolbar(kButtons);
+    layout()->removeWidget(toolbar1_);
     toolbar1_->setOrientation(Qt::Vertical);
-    for (const ui::Caption& c : kButtons)
-        toolbar1_->addButton(c.french());
     connect(toolbar1_, &ui::Toolbar::buttonClicked, this, &MenuTirelou::onToolbar);
 
     label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
@@ -93,6 +91,7 @@ MenuTirelou::MenuTirelou(const ui::ScreenEnv& env) : ScreenBase(env) {
     label3_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
     label4_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
     label5_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("prompt"));
+    keepCaptioned(label1_, kTitle);
     SetTitleLook(label1_);
     SetLineLook(label2_);
     SetLineLook(label3_);
@@ -131,6 +130,7 @@ MenuTirelou::MenuTirelou(const ui::ScreenEnv& env) : ScreenBase(env) {
     row->addSpacing(16);
     row->addLayout(content, 1);
     body()->addLayout(row, 1);
+    setCaption(kFrameCaption);
 }
 
 void MenuTirelou::load() {
@@ -150,10 +150,6 @@ void MenuTirelou::showMenu() {
     dialogue_ = Dialogue::None;
     readLanguage();
     setFrameCaption(text(kFrameCaption));
-    setCaption(text(kFrameCaption));
-    label1_->setText(text(kTitle));
-    for (int i = CurrentMonth; i <= Maker; ++i)
-        toolbar1_->setCaption(i, text(kButtons[i - 1]));
 
     picture_->show();
     label5_->hide();

@@ -19,11 +19,13 @@ namespace {
 
 constexpr ui::Caption kCaption{u"Mot de Passe", u"Password"};
 constexpr ui::Caption kTitle{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
-constexpr ui::Caption kCreate{u"CREER COMPTE", u"To CREATE ACCOUNT"};
-constexpr ui::Caption kDelete{u"SUPPRIMER COMPTE", u"To SUPPRESS ACCOUNT"};
-constexpr ui::Caption kReadMe{u"LISEZ MOI", u"READ ME"};
-constexpr ui::Caption kLeave{u"QUITTER", u"To LEAVE"};
-constexpr ui::Caption kLanguage{u"LANGUAGE", u"LANGUAGE"};
+constexpr ui::Caption kButtons[] = {
+    {u"CREER COMPTE", u"To CREATE ACCOUNT"},
+    {u"SUPPRIMER COMPTE", u"To SUPPRESS ACCOUNT"},
+    {u"LISEZ MOI", u"READ ME"},
+    {u"QUITTER", u"To LEAVE"},
+    {u"LANGUAGE", u"LANGUAGE"},
+};
 
 constexpr ui::Caption kAccessCode{u"CODE D'ACCES S.V.P.", u"CODE OF ACCESS PLEASES"};
 constexpr ui::Caption kChoose{u"Cliquez Sur le Compte de Votre Choix",
@@ -54,6 +56,7 @@ enum Button { Create = 1, Delete, ReadMe, Leave, ChangeLanguage };
 
 MotDePasse::MotDePasse(const ui::ScreenEnv& env) : ScreenBase(env) {
     label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    keepCaptioned(label1_, kTitle);
     label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
     label3_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("echo"));
     grid_ = MakeAccountGrid(this);
@@ -71,15 +74,13 @@ MotDePasse::MotDePasse(const ui::ScreenEnv& env) : ScreenBase(env) {
 
     LayOutAccountScreen(body(), label1_, label2_, grid_, passwordRow_);
 
-    for (int i = Create; i <= ChangeLanguage; ++i)
-        toolbar()->addButton(QString());
-    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &MotDePasse::onToolbar);
+    setCaption(kCaption);
+    connect(makeToolbar(kButtons), &ui::Toolbar::buttonClicked, this, &MotDePasse::onToolbar);
     connect(grid_, &QTableWidget::cellClicked, this, [this](int r, int) { onGridClicked(r); });
     connect(text1_, &ui::InputField::entered, this, &MotDePasse::onPasswordEntered);
 }
 
 void MotDePasse::load() {
-    setFrameCaption(QStringLiteral("TIRELOU"));
     reset();
 }
 
@@ -88,11 +89,6 @@ void MotDePasse::reset() {
     label3_->clear();
     text1_->clear();
     readLanguage();
-    setCaption(text(kCaption));
-    label1_->setText(text(kTitle));
-    const ui::Caption* captions[] = {&kCreate, &kDelete, &kReadMe, &kLeave, &kLanguage};
-    for (int i = Create; i <= ChangeLanguage; ++i)
-        toolbar()->setCaption(i, text(*captions[i - 1]));
     label2_->setText(text(kAccessCode));
 
     toolbar()->setEnabled(false);

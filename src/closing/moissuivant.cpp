@@ -18,8 +18,7 @@ constexpr ui::Caption kBanner{u" TIRELOU FAMILIAL ", u" DOMESTIC TIRELOU "};
 constexpr ui::Caption kSorting{u"PATIENTEZ JE TRIE", u"EXERCISE PATIENCE I SORT OUT"};
 constexpr ui::Caption kSortingArchives{u"PATIENTEZ JE TRIE VOS ARCHIVES",
                                        u"EXERCISE PATIENCE I SORT OUT YOUR ARCHIVES"};
-constexpr ui::Caption kQuit{u"Quitter", u"To leave"};
-constexpr ui::Caption kPrint{u"Imprimer", u"To print"};
+constexpr ui::Caption kButtons[] = {{u"Quitter", u"To leave"}, {u"Imprimer", u"To print"}};
 constexpr ui::Caption kDiskTitle{u"Archive", u"Archive"};
 constexpr ui::Caption kInsertDisk{u"Inserez La disquette de sauvegarde dans ",
                                   u"Insert The back-up disk in "};
@@ -65,19 +64,14 @@ MoisSuivant::MoisSuivant(const ui::ScreenEnv& env) : ScreenBase(env) {
     label1_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     label2_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     body()->addStretch(0);
-    toolbar()->addButton(text(kQuit));
-    toolbar()->addButton(text(kPrint));
-    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &MoisSuivant::onToolbar);
+    keepCaptioned(label1_, kBanner);
+    setCaption(kCaption);
+    connect(makeToolbar(kButtons), &ui::Toolbar::buttonClicked, this, &MoisSuivant::onToolbar);
 }
 
 void MoisSuivant::load() {
     readLanguage();
-    setCaption(text(kCaption));
-    setFrameCaption(QStringLiteral("TIRELOU"));
-    label1_->setText(text(kBanner));
     label2_->setText(text(kSorting));
-    toolbar()->setCaption(Quit, text(kQuit));
-    toolbar()->setCaption(Print, text(kPrint));
     toolbar()->setButtonEnabled(Quit, false);
     toolbar()->setButtonEnabled(Print, false);
     applyScale();

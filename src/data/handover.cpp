@@ -77,10 +77,10 @@ QString HandOverReader::line() {
     return result;
 }
 
-void WriteChosenCategory(WorkingContext& ctx, const QString& name, int index, int position) {
+void WriteChosenCategory(WorkingContext& ctx, const QString& name, int index, std::optional<int> position) {
     std::vector<HandValue> values{name, static_cast<double>(index)};
-    if (position >= 0)
-        values.emplace_back(static_cast<double>(position));
+    if (position)
+        values.emplace_back(static_cast<double>(*position));
     WriteHandOver(ctx, handover::Lire, values);
     ctx.chosenItem = name;
 }

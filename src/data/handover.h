@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -61,7 +62,8 @@ struct ChosenCategory {
     int position = -1; // -1 when the file has no third line
 };
 // Writes the file and keeps the name as ctx.chosenItem; throws FileError like WriteHandOver.
-void WriteChosenCategory(WorkingContext& ctx, const QString& name, int index, int position = -1);
+void WriteChosenCategory(WorkingContext& ctx, const QString& name, int index,
+                         std::optional<int> position = std::nullopt);
 // Reads it back line by line, so a name holding a comma comes back whole.
 ChosenCategory ReadChosenCategory(const WorkingContext& ctx);
 

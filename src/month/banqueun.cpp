@@ -5,10 +5,10 @@
 #include "data/workingcontext.h"
 #include "month/payments.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 
 namespace tirelou::month {
@@ -16,32 +16,25 @@ namespace {
 
 constexpr ui::Caption kCaption{u"Entree / Sortie", u"Entered / Exit"};
 constexpr ui::Caption kTitle{u" Tirelou Familial ", u" Domestic Tirelou "};
-constexpr ui::Caption kAccount{u"Compte     ", u"Account     "};
 constexpr ui::Caption kPromptLabel{u"INTITULE", u"TITLED"};
 constexpr ui::Caption kPromptAmount{u"MONTANT", u"GOING UP"};
-constexpr ui::Caption kRecord{u"Enregistrez", u"Record"};
-constexpr ui::Caption kRedo{u"Refaire", u"To redo"};
-constexpr ui::Caption kLeave{u"Quiter", u"End"};
+constexpr ui::Caption kButtons[] = {
+    {u"Enregistrez", u"Record"}, {u"Refaire", u"To redo"}, {u"Quiter", u"End"}};
 
 enum Button { Record = 1, Redo = 2, Leave = 3 };
 
 } // namespace
 
 BanqueUn::BanqueUn(const ui::ScreenEnv& env) : ScreenBase(env) {
-    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    account_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("line"));
-    balance_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
+    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    keepCaptioned(title, kTitle);
+    lines_ = makeAccountLine(QStringLiteral("Label2"), QStringLiteral("Label3"));
     prompt_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("prompt"));
     labelEcho_ = makeLabel(QStringLiteral("Echo0"), QStringLiteral("echo"));
     amountEcho_ = makeLabel(QStringLiteral("Echo1"), QStringLiteral("echo"));
     text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
     text2_ = ui::Named<ui::InputField>(this, QStringLiteral("Text2"));
     amountEcho_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    auto* lines = new QHBoxLayout;
-    lines->addWidget(account_);
-    lines->addStretch(1);
-    lines->addWidget(balance_);
 
     // The typing and its echoes stand in a block of reading width in the middle.
     auto* block = new QWidget(this);
@@ -58,35 +51,26 @@ BanqueUn::BanqueUn(const ui::ScreenEnv& env) : ScreenBase(env) {
     grid->setColumnStretch(1, 3);
     grid->setColumnStretch(2, 2);
 
-    body()->addWidget(title_);
-    body()->addLayout(lines);
+    body()->addWidget(title);
+    body()->addWidget(lines_);
     body()->addStretch(1);
     body()->addWidget(block, 0, Qt::AlignHCenter);
     body()->addStretch(3);
 
-    ui::Toolbar* bar = toolbar();
-    bar->addButton(text(kRecord));
-    bar->addButton(text(kRedo));
-    bar->addButton(text(kLeave));
-    connect(bar, &ui::Toolbar::buttonClicked, this, &BanqueUn::onToolbar);
+    setCaption(kCaption);
+    connect(makeToolbar(kButtons), &ui::Toolbar::buttonClicked, this, &BanqueUn::onToolbar);
     connect(text1_, &ui::InputField::entered, this, &BanqueUn::onLabel);
     connect(text2_, &ui::InputField::entered, this, &BanqueUn::onAmount);
 }
 
 void BanqueUn::load() {
-    setFrameCaption(QStringLiteral("TIRELOU"));
     reset();
     applyScale();
 }
 
 void BanqueUn::reset() {
     readLanguage();
-    setCaption(text(kCaption));
-    title_->setText(text(kTitle));
     ui::Toolbar* bar = toolbar();
-    bar->setCaption(Record, text(kRecord));
-    bar->setCaption(Redo, text(kRedo));
-    bar->setCaption(Leave, text(kLeave));
     bar->setButtonVisible(Record, false);
     bar->setButtonVisible(Redo, false);
     bar->setButtonVisible(Leave, true);
@@ -98,8 +82,7 @@ void BanqueUn::reset() {
         MonthTableName(ctx(), ctx().currentMonth);
         LoadMonth(ctx(), ctx().monthTable);
     });
-    account_->setText(text(kAccount) + ctx().accountNumber);
-    balance_->setText(FormatAmount(AmountValue(ctx().month.remainderText)) + QStringLiteral(" €"));
+    showLines(QStringLiteral(" €"));
     prompt_->setText(text(kPromptLabel));
     prompt_->show();
     text1_->setText(DefaultDepositLabel(french()));
@@ -108,6 +91,11 @@ void BanqueUn::reset() {
     text1_->selectAll();
     text2_->clear();
     text2_->hide();
+}
+
+void BanqueUn::showLines(const QString& euro) {
+    lines_->setTexts(text(ui::AccountCaption) + ctx().accountNumber,
+                     FormatAmount(AmountValue(ctx().month.remainderText)) + euro);
 }
 
 void BanqueUn::onLabel() {
@@ -130,8 +118,7 @@ void BanqueUn::onAmount() {
     labelEcho_->show();
     amountEcho_->show();
     prompt_->hide();
-    account_->setText(text(kAccount) + ctx().accountNumber);
-    balance_->setText(FormatAmount(AmountValue(ctx().month.remainderText)) + QStringLiteral("  €"));
+    showLines(QStringLiteral("  €"));
     ui::Toolbar* bar = toolbar();
     bar->setButtonVisible(Record, true);
     bar->setButtonVisible(Redo, true);

@@ -5,8 +5,9 @@
 class QLabel;
 
 namespace tirelou::ui {
+class AccountLine;
 class InputField;
-}
+} // namespace tirelou::ui
 
 namespace tirelou::month {
 
@@ -20,14 +21,14 @@ public:
 
 private:
     void reset();
+    // The account line; `euro` is the sign as this step shows it.
+    void showLines(const QString& euro);
     void onLabel();
     void onAmount();
     void onToolbar(int index);
     void save();
 
-    QLabel* title_;
-    QLabel* account_;
-    QLabel* balance_;
+    ui::AccountLine* lines_;
     QLabel* prompt_;
     QLabel* labelEcho_;
     QLabel* amountEcho_;

@@ -6,6 +6,7 @@
 #include "data/workingcontext.h"
 #include "month/payments.h"
 #include "ui/screennames.h"
+#include "ui/screenparts.h"
 #include "ui/widgets.h"
 
 #include <QGridLayout>
@@ -18,7 +19,6 @@ namespace {
 
 constexpr ui::Caption kCaption{u"Modif Paiement", u"To modify Payment"};
 constexpr ui::Caption kTitle{u" Tirelou Familial ", u" Domestic Tirelou "};
-constexpr ui::Caption kAccount{u"Compte     ", u"Account     "};
 constexpr ui::Caption kColLabel{u"Intitulé", u"Titled"};
 constexpr ui::Caption kColPosition{u"N°", u"N°"};
 constexpr ui::Caption kColAmount{u"Montant", u"Going up"};
@@ -29,9 +29,8 @@ constexpr ui::Caption kAskLabel{u"ENREGISTREMENT DE PAIEMENT", u"REGISTRATION OF
 constexpr ui::Caption kAskAmount{u"MONTANT DU REGLEMENT", u"BRINGING UP THE REGULATION"};
 constexpr ui::Caption kAskNumber{u"NUMERO CHEQUE OU CARTE", u"NUMBER CHECK OR MAP"};
 constexpr ui::Caption kAskDate{u"DATE (JJ/MM/AAAA)", u"DATE (JJ/MM/AAAA)"};
-constexpr ui::Caption kRecord{u"ENREGISTRE", u"RECORD"};
-constexpr ui::Caption kTakeAgain{u"REPRENDRE", u"To TAKE"};
-constexpr ui::Caption kLeave{u"QUITTER", u"To LEAVE"};
+constexpr ui::Caption kButtons[] = {
+    {u"ENREGISTRE", u"RECORD"}, {u"REPRENDRE", u"To TAKE"}, {u"QUITTER", u"To LEAVE"}};
 
 enum Button { Record = 1, TakeAgain = 2, Leave = 3 };
 enum Input { Choice, Label, Amount, Number, Date };
@@ -44,13 +43,13 @@ QString Formatted(double amount) {
 } // namespace
 
 ModifCheque::ModifCheque(const ui::ScreenEnv& env) : ScreenBase(env) {
-    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    keepCaptioned(title, kTitle);
     category_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
-    account_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
-    balance_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
+    lines_ = makeAccountLine(QStringLiteral("Label3"), QStringLiteral("Label4"));
     prompt_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("prompt"));
     value_ = makeLabel(QStringLiteral("Label6"), QStringLiteral("echo"));
-    list1_ = ui::Named<ui::ListBox>(this, QStringLiteral("List1"));
+    list1_ = ui::Named<ui::CategoryListBox>(this, QStringLiteral("List1"));
     grid1_ = ui::Named<ui::Grid>(this, QStringLiteral("Grid1"));
     grid1_->setDesignedColumnWidths({5200, 700, 2600});
     grid1_->horizontalHeader()->setSectionResizeMode(LabelColumn, QHeaderView::Stretch);
@@ -59,11 +58,6 @@ ModifCheque::ModifCheque(const ui::ScreenEnv& env) : ScreenBase(env) {
     chosen.setPointSizeF(chosen.pointSizeF() * 1.3);
     category_->setFont(chosen);
     category_->setAlignment(Qt::AlignCenter);
-
-    auto* lines = new QHBoxLayout;
-    lines->addWidget(account_);
-    lines->addStretch(1);
-    lines->addWidget(balance_);
 
     // The question, the field that answers it, and the value the payment holds now.
     auto* typing = new QHBoxLayout;
@@ -92,8 +86,8 @@ ModifCheque::ModifCheque(const ui::ScreenEnv& env) : ScreenBase(env) {
     connect(list1_, &ui::ListBox::itemChosen, this, &ModifCheque::onCategoryChosen);
     connect(grid1_, &QTableWidget::cellClicked, this, &ModifCheque::onGridClicked);
 
-    body()->addWidget(title_);
-    body()->addLayout(lines);
+    body()->addWidget(title);
+    body()->addWidget(lines_);
     body()->addWidget(category_);
     body()->addWidget(list1_, 1, Qt::AlignHCenter);
     body()->addWidget(grid1_, 1);
@@ -101,40 +95,24 @@ ModifCheque::ModifCheque(const ui::ScreenEnv& env) : ScreenBase(env) {
     body()->addLayout(question);
     body()->addStretch(0);
 
-    ui::Toolbar* bar = toolbar();
-    bar->addButton(text(kRecord));
-    bar->addButton(text(kTakeAgain));
-    bar->addButton(text(kLeave));
-    connect(bar, &ui::Toolbar::buttonClicked, this, &ModifCheque::onToolbar);
+    setCaption(kCaption);
+    connect(makeToolbar(kButtons), &ui::Toolbar::buttonClicked, this, &ModifCheque::onToolbar);
 }
 
 void ModifCheque::load() {
-    setFrameCaption(QStringLiteral("TIRELOU"));
     reset();
     applyScale();
 }
 
 void ModifCheque::reset() {
     readLanguage();
-    setCaption(text(kCaption));
-    title_->setText(text(kTitle));
     ui::Toolbar* bar = toolbar();
-    bar->setCaption(Record, text(kRecord));
-    bar->setCaption(TakeAgain, text(kTakeAgain));
-    bar->setCaption(Leave, text(kLeave));
     bar->setButtonVisible(Record, false);
     bar->setButtonVisible(TakeAgain, false);
 
     list1_->clear();
-    listCategory_.clear();
     guarded([this] { LoadCategories(ctx()); });
-    const QStringList& names = ctx().categoryList;
-    for (int i = 0; i < names.size(); ++i) {
-        if (names[i].trimmed().isEmpty())
-            continue;
-        list1_->addItem(names[i]);
-        listCategory_ << i;
-    }
+    list1_->fill(ctx());
     list1_->show();
     list1_->setFocus();
 
@@ -143,30 +121,18 @@ void ModifCheque::reset() {
         f->clear();
         f->hide();
     }
-    for (QLabel* l : {prompt_, value_, account_, balance_, category_})
-        l->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{prompt_, value_, lines_, category_})
+        w->hide();
 }
 
 void ModifCheque::onCategoryChosen(int row) {
-    if (row < 0 || row >= listCategory_.size())
+    const int index = list1_->categoryIndex(row);
+    if (index < 0)
         return;
-    const int index = listCategory_[row];
-    const auto mark = [&] {
-        WriteHandOver(ctx(), handover::Lire, {ctx().categoryList[index], static_cast<double>(index)});
-    };
-    if (!guarded(mark))
+    if (!guarded([&] { WriteChosenCategory(ctx(), ctx().categoryList[index], index); }))
         return;
     list1_->hide();
     fillGrid();
-}
-
-ModifCheque::Chosen ModifCheque::chosen() const {
-    // Line by line: a category holding a comma comes back whole.
-    HandOverReader reader(ctx(), handover::Lire);
-    Chosen c;
-    c.name = reader.line();
-    c.index = static_cast<int>(NumberValue(reader.line()));
-    return c;
 }
 
 ModifCheque::Payment ModifCheque::payment() const {
@@ -185,15 +151,13 @@ void ModifCheque::showAccount() {
         MonthTableName(ctx(), ctx().currentMonth);
         LoadMonth(ctx(), ctx().monthTable);
     });
-    account_->setText(text(kAccount) + ctx().accountNumber);
-    balance_->setText(FormatAmount(AmountValue(ctx().month.remainderText)) + QStringLiteral(" ") +
-                      QStringLiteral(" € "));
-    account_->show();
-    balance_->show();
+    lines_->setTexts(text(ui::AccountCaption) + ctx().accountNumber,
+                     FormatAmount(AmountValue(ctx().month.remainderText)) + QStringLiteral("  € "));
+    lines_->show();
 }
 
 void ModifCheque::fillGrid() {
-    const Chosen c = chosen();
+    const ChosenCategory c = ReadChosenCategory(ctx());
     QList<CategoryRow> rows;
     if (!guarded([&] { rows = CategoryRows(ctx(), c.name); }))
         return;
@@ -234,11 +198,8 @@ void ModifCheque::onGridClicked(int row, int column) {
     if (row < 1 || !isNumber) // the heading
         return;
     const int index = position - 1;
-    const Chosen c = chosen();
-    if (!guarded([&] {
-            WriteHandOver(ctx(), handover::Lire,
-                          {c.name, static_cast<double>(c.index), static_cast<double>(index)});
-        }))
+    const ChosenCategory c = ReadChosenCategory(ctx());
+    if (!guarded([&] { WriteChosenCategory(ctx(), c.name, c.index, index); }))
         return;
     grid1_->hide();
 

@@ -8,9 +8,10 @@
 class QLabel;
 
 namespace tirelou::ui {
+class AccountLine;
+class CategoryListBox;
 class Grid;
 class InputField;
-class ListBox;
 } // namespace tirelou::ui
 
 namespace tirelou::month {
@@ -39,28 +40,19 @@ private:
     void showAccount();
     void ask(const QString& prompt, const QString& value, ui::InputField* field);
 
-    // The chosen category and index as "Lire.xfr" hands them back.
-    struct Chosen {
-        QString name;
-        int index = 0;
-    };
-    Chosen chosen() const;
     // The payment being worked on, as "Modif.xfr" holds it.
     struct Payment {
         QString category, number, date, label, amount;
     };
     Payment payment() const;
 
-    QLabel* title_;
     QLabel* category_;
-    QLabel* account_;
-    QLabel* balance_;
+    ui::AccountLine* lines_;
     QLabel* prompt_;
     QLabel* value_;
-    ui::ListBox* list1_;
+    ui::CategoryListBox* list1_;
     ui::Grid* grid1_;
     std::array<ui::InputField*, 5> inputs_{}; // Text1 to Text5: choice, label, amount, number, date
-    QList<int> listCategory_;
 };
 
 } // namespace tirelou::month

@@ -62,11 +62,9 @@ MoisEnCours::MoisEnCours(const ui::ScreenEnv& env) : ScreenBase(env) {
 
     // Twelve buttons do not fit across the window: here they stand in a column beside the
     // figures of the month.
-    ui::Toolbar* bar = toolbar();
+    ui::Toolbar* bar = makeToolbar(kButtons);
     layout()->removeWidget(bar);
     bar->setOrientation(Qt::Vertical);
-    for (const ui::Caption& c : kButtons)
-        bar->addButton(c.french());
     connect(bar, &ui::Toolbar::buttonClicked, this, &MoisEnCours::onToolbar);
 
     auto* figures = new QVBoxLayout;
@@ -95,18 +93,15 @@ MoisEnCours::MoisEnCours(const ui::ScreenEnv& env) : ScreenBase(env) {
     row->addWidget(bar);
     row->addLayout(figures, 1);
     body()->addLayout(row, 1);
+    setCaption(kCaption);
+    keepCaptioned(title_, kTitle);
 }
 
 void MoisEnCours::load() {
-    setFrameCaption(QStringLiteral("TIRELOU"));
     readLanguage(); // first: the month table is named in the working language
     // A hand-over file that cannot be written is shown; the month still opens.
     guarded([this] { MarkCurrentMonth(ctx()); });
     LoadCurrentMonth(ctx());
-    setCaption(text(kCaption));
-    title_->setText(text(kTitle));
-    for (int i = 0; i < static_cast<int>(kButtons.size()); ++i)
-        toolbar()->setCaption(i + 1, text(kButtons[static_cast<std::size_t>(i)]));
 
     const WorkingContext& c = ctx();
     account_->setText(c.accountNumber + QStringLiteral("   ") +

@@ -83,15 +83,15 @@ void OpenMonth(WorkingContext& ctx, RecordSet& rs, const Filters& filters = {}) 
 
 } // namespace
 
-ReserveState ReadReserve(QStringView reserveText) {
+ReserveFigures ReadReserve(QStringView reserveText) {
     return {PairFirst(reserveText), PairSecond(reserveText)};
 }
 
-QString ReserveText(const ReserveState& reserve) {
+QString ReserveText(const ReserveFigures& reserve) {
     return MakePair(TrimmedNumberText(reserve.balance), 15, NumberText(reserve.toReserve));
 }
 
-Cover CoverShortfall(double newBalance, double amount, const ReserveState& reserve) {
+Cover CoverShortfall(double newBalance, double amount, const ReserveFigures& reserve) {
     Cover c;
     c.reserve = reserve;
     newBalance = Figure(newBalance);

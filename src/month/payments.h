@@ -16,23 +16,23 @@ class WorkingContext;
 
 // The reserve text of the second row: what the reserve holds now, and what the reserves
 // still have to build up.
-struct ReserveState {
+struct ReserveFigures {
     double balance = 0;
     double toReserve = 0;
 };
 
 // Reads the reserve text: the balance from its first 15 characters, the second figure from
 // its last 15.
-ReserveState ReadReserve(QStringView reserveText);
+ReserveFigures ReadReserve(QStringView reserveText);
 
 // The reserve balance trimmed, 15 blanks, then the second figure with its sign position.
-QString ReserveText(const ReserveState& reserve);
+QString ReserveText(const ReserveFigures& reserve);
 
 // What becomes of the remainder and the reserve when `amount` is taken from the account
 // and leaves `newBalance` (remainder less the amount).
 struct Cover {
     QString remainderText;
-    ReserveState reserve;
+    ReserveFigures reserve;
     bool reserveChanged = false;
 };
 
@@ -41,7 +41,7 @@ struct Cover {
 // is left over and the reserve is drawn on (emptied when the amount exceeds it, the drawn
 // part then being owed to the reserves again). Throws std::range_error when a figure is
 // beyond what can be kept.
-Cover CoverShortfall(double newBalance, double amount, const ReserveState& reserve);
+Cover CoverShortfall(double newBalance, double amount, const ReserveFigures& reserve);
 
 // An amount as the screens store it: trimmed, upper case, every "," turned into ".".
 QString StoredAmountText(const QString& typed);

@@ -43,13 +43,14 @@ QString MonthsField(std::optional<double> months) {
 
 ModifScheduled::ModifScheduled(const ui::ScreenEnv& env, const ModifTexts& texts)
     : ScreenBase(env), texts_(texts) {
-    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    heading_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
-    heading_->setAlignment(Qt::AlignCenter);
-    account_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
-    remainder_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
-    remainder_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    keepCaptioned(title, kTitleLine);
+    QLabel* heading = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
+    heading->setAlignment(Qt::AlignCenter);
+    keepCaptioned(heading, texts_.heading);
+    lines_ = makeAccountLine(QStringLiteral("Label3"), QStringLiteral("Label4"));
     empty_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("prompt"));
+    keepCaptioned(empty_, texts_.empty);
     empty_->setAlignment(Qt::AlignCenter);
     empty_->hide();
     grid_ = MakeGrid(this, {900, 5600, 3000}, 1);
@@ -64,12 +65,12 @@ ModifScheduled::ModifScheduled(const ui::ScreenEnv& env, const ModifTexts& texts
     chosenLayout->setColumnStretch(2, 1);
     for (int r = 0; r < RowCount; ++r) {
         QLabel* caption = makeLabel(QStringLiteral("Caption%1").arg(r), QStringLiteral("heading"));
+        keepCaptioned(caption, kChosenCaptions[r]);
         QLabel* now = makeLabel(QStringLiteral("Current%1").arg(r), QStringLiteral("echo"));
         QLabel* next = makeLabel(QStringLiteral("Echo%1").arg(r), QStringLiteral("echo"));
         chosenLayout->addWidget(caption, r, 0);
         chosenLayout->addWidget(now, r, 1);
         chosenLayout->addWidget(next, r, 2);
-        chosenCaptions_ << caption;
         current_ << now;
         fresh_ << next;
     }
@@ -81,18 +82,14 @@ ModifScheduled::ModifScheduled(const ui::ScreenEnv& env, const ModifTexts& texts
     text4_ = MakeInput(this, QStringLiteral("Text4"));
     text5_ = MakeInput(this, QStringLiteral("Text5"));
 
-    auto* lines = new QHBoxLayout;
-    lines->addWidget(account_);
-    lines->addStretch(1);
-    lines->addWidget(remainder_);
     auto* entry = new QHBoxLayout;
     entry->addWidget(prompt_, 1);
     for (ui::InputField* t : {text1_, text2_, text3_, text4_, text5_})
         entry->addWidget(t, 1);
 
-    body()->addWidget(title_);
-    body()->addWidget(heading_);
-    body()->addLayout(lines);
+    body()->addWidget(title);
+    body()->addWidget(heading);
+    body()->addWidget(lines_);
     body()->addWidget(grid_);
     body()->addWidget(empty_);
     body()->addSpacing(8);
@@ -100,10 +97,9 @@ ModifScheduled::ModifScheduled(const ui::ScreenEnv& env, const ModifTexts& texts
     body()->addLayout(entry);
     body()->addStretch(1);
 
-    toolbar()->addButton(QString());
-    toolbar()->addButton(QString());
-    toolbar()->addButton(QString());
-    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &ModifScheduled::onToolbar);
+    setCaption(texts_.window);
+    connect(makeToolbar({kRecord, kRedo, texts_.leave}), &ui::Toolbar::buttonClicked, this,
+            &ModifScheduled::onToolbar);
     connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int) { onGridClicked(row); });
     connect(text1_, &ui::InputField::entered, this, &ModifScheduled::onChoice);
     connect(text2_, &ui::InputField::entered, this, &ModifScheduled::onLabel);
@@ -115,24 +111,13 @@ ModifScheduled::ModifScheduled(const ui::ScreenEnv& env, const ModifTexts& texts
 void ModifScheduled::load() {
     readLanguage();
     MonthTableName(ctx(), ctx().currentMonth);
-    setCaption(text(texts_.window));
-    setFrameCaption(QStringLiteral("TIRELOU"));
-    title_->setText(text(kTitleLine));
-    heading_->setText(text(texts_.heading));
-    empty_->setText(text(texts_.empty));
-    toolbar()->setCaption(1, text(kRecord));
-    toolbar()->setCaption(2, text(kRedo));
-    toolbar()->setCaption(3, text(texts_.leave));
-    for (int r = 0; r < RowCount; ++r)
-        chosenCaptions_[r]->setText(text(kChosenCaptions[r]));
     rebuild();
     applyScale();
 }
 
 void ModifScheduled::rebuild() {
     LoadMonth(ctx(), ctx().monthTable);
-    account_->setText(text(kAccount) + ctx().accountNumber);
-    remainder_->setText(RemainderDisplay(ctx().month.remainderText));
+    lines_->setTexts(text(kAccount) + ctx().accountNumber, RemainderDisplay(ctx().month.remainderText));
 
     grid_->clearAll();
     grid_->setColumnCount(3);

@@ -8,6 +8,7 @@
 class QLabel;
 
 namespace tirelou::ui {
+class AccountLine;
 class FormRows;
 class Grid;
 class InputField;
@@ -57,14 +58,10 @@ private:
     void onToolbar(int index);
 
     ModifTexts texts_;
-    QLabel* title_;
-    QLabel* heading_;
-    QLabel* account_;
-    QLabel* remainder_;
+    ui::AccountLine* lines_;
     QLabel* empty_;
     ui::Grid* grid_;
     QWidget* chosenBox_;
-    QList<QLabel*> chosenCaptions_;
     QList<QLabel*> current_;
     QList<QLabel*> fresh_;
     QLabel* prompt_;

@@ -10,7 +10,6 @@
 #include "ui/screenparts.h"
 #include "ui/widgets.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -20,7 +19,6 @@ namespace {
 // ---- Entry
 constexpr ui::Caption kEntryWindow{u"Enregistrer Prelevement", u"To record Taking"};
 constexpr ui::Caption kEntryHeading{u"CREATION DE PRELEVEMENT", u"CREATION OF TAKING"};
-constexpr ui::Caption kEntryAccount{u"Compte     ", u"Account     "};
 constexpr ui::Caption kChoiceHeading{u"CHOIX DE LA RUBRIQUE POUR LE PRELEVEMENT",
                                      u"CHOICE OF THE CATEGORY FOR THE TAKING"};
 constexpr ui::Caption kChosen{u"La Rubrique Choisi est ", u"The Chosen Category is "};
@@ -52,28 +50,20 @@ constexpr ui::Caption kListButtons[4] = {
 constexpr ui::Caption kKind{u"  PRELEVEMENT", u"  TAKING"};
 constexpr ui::Caption kListTotal{u"Total des Prélèvements", u"Total of Taking"};
 
-QHBoxLayout* LinesRow(QLabel* left, QLabel* right) {
-    auto* row = new QHBoxLayout;
-    row->addWidget(left);
-    row->addStretch(1);
-    row->addWidget(right);
-    right->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return row;
-}
-
 } // namespace
 
 // ---- EnregisPrelev
 
 EnregisPrelev::EnregisPrelev(const ui::ScreenEnv& env) : ScreenBase(env) {
-    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    keepCaptioned(title, kTitleLine);
     heading_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
     heading_->setAlignment(Qt::AlignCenter);
-    account_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
-    remainder_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
+    keepCaptioned(heading_, kEntryHeading);
+    lines_ = makeAccountLine(QStringLiteral("Label3"), QStringLiteral("Label4"));
     choiceHeading_ = makeLabel(QStringLiteral("Label5"), QStringLiteral("heading"));
     chosen_ = makeLabel(QStringLiteral("Label6"), QStringLiteral("heading"));
-    list1_ = ui::Named<ui::ListBox>(this, QStringLiteral("List1"));
+    list1_ = ui::Named<ui::CategoryListBox>(this, QStringLiteral("List1"));
     list1_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     text1_ = MakeInput(this, QStringLiteral("Text1"));
     text2_ = MakeInput(this, QStringLiteral("Text2"));
@@ -84,18 +74,17 @@ EnregisPrelev::EnregisPrelev(const ui::ScreenEnv& env) : ScreenBase(env) {
     for (int i = 0; i < 4; ++i)
         form_->addRow(QStringLiteral("Prompt%1").arg(i), QStringLiteral("Echo%1").arg(i), inputs[i]);
 
-    body()->addWidget(title_);
+    body()->addWidget(title);
     body()->addWidget(heading_);
-    body()->addLayout(LinesRow(account_, remainder_));
+    body()->addWidget(lines_);
     body()->addWidget(choiceHeading_);
     body()->addWidget(list1_, 0, Qt::AlignHCenter);
     body()->addWidget(chosen_);
     body()->addWidget(form_);
     body()->addStretch(1);
 
-    for (const ui::Caption& c : kEntryButtons)
-        toolbar()->addButton(c.french());
-    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &EnregisPrelev::onToolbar);
+    setCaption(kEntryWindow);
+    connect(makeToolbar(kEntryButtons), &ui::Toolbar::buttonClicked, this, &EnregisPrelev::onToolbar);
     connect(list1_, &ui::ListBox::itemChosen, this, &EnregisPrelev::onCategoryChosen);
     connect(text1_, &ui::InputField::entered, this, &EnregisPrelev::onLabel);
     connect(text2_, &ui::InputField::entered, this, &EnregisPrelev::onAmount);
@@ -106,12 +95,6 @@ EnregisPrelev::EnregisPrelev(const ui::ScreenEnv& env) : ScreenBase(env) {
 void EnregisPrelev::load() {
     readLanguage();
     MonthTableName(ctx(), ctx().currentMonth);
-    setCaption(text(kEntryWindow));
-    setFrameCaption(QStringLiteral("TIRELOU"));
-    title_->setText(text(kTitleLine));
-    heading_->setText(text(kEntryHeading));
-    for (int i = 0; i < 3; ++i)
-        toolbar()->setCaption(i + 1, text(kEntryButtons[i]));
     start();
     applyScale();
 }
@@ -134,16 +117,8 @@ void EnregisPrelev::start() {
         LoadCategories(ctx());
         WriteHandOver(ctx(), handover::Lire, {QStringLiteral("PRELEVEMENT")});
     });
-    account_->setText(text(kEntryAccount) + ctx().accountNumber);
-    list1_->clear();
-    listIndexes_.clear();
-    for (int i = 0; i <= ctx().categoryCount && i < ctx().categoryList.size(); ++i) {
-        if (ctx().categoryList[i].trimmed().isEmpty())
-            continue; // the empty slot after the last category is not a choice
-        list1_->addItem(ctx().categoryList[i]);
-        listIndexes_ << i;
-    }
-    remainder_->setText(RemainderDisplay(reste));
+    lines_->setTexts(text(ui::AccountCaption) + ctx().accountNumber, RemainderDisplay(reste));
+    list1_->fill(ctx());
     choiceHeading_->setText(text(kChoiceHeading));
     choiceHeading_->show();
     list1_->show();
@@ -151,10 +126,11 @@ void EnregisPrelev::start() {
 }
 
 void EnregisPrelev::onCategoryChosen(int row) {
-    if (row < 0 || row >= listIndexes_.size())
+    const int index = list1_->categoryIndex(row);
+    if (index < 0)
         return;
     // The save takes the category from the hand-over file: without it, no entry.
-    if (!guarded([&] { WriteHandOver(ctx(), handover::Lire, {static_cast<double>(listIndexes_[row])}); }))
+    if (!guarded([&] { WriteHandOver(ctx(), handover::Lire, {static_cast<double>(index)}); }))
         return;
     list1_->hide();
     choiceHeading_->hide();
@@ -235,36 +211,29 @@ void EnregisPrelev::onToolbar(int index) {
 // ---- VoirPrelev
 
 VoirPrelev::VoirPrelev(const ui::ScreenEnv& env) : ScreenBase(env) {
-    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    keepCaptioned(title, kListTitle);
     heading_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
     heading_->setAlignment(Qt::AlignCenter);
-    account_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
-    remainder_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
+    lines_ = makeAccountLine(QStringLiteral("Label3"), QStringLiteral("Label4"));
     grid_ = MakeGrid(this, {3400, 2400, 2900, 2300}, 0);
-    body()->addWidget(title_);
+    body()->addWidget(title);
     body()->addWidget(heading_);
-    body()->addLayout(LinesRow(account_, remainder_));
+    body()->addWidget(lines_);
     body()->addWidget(grid_);
     body()->addStretch(1);
-    for (const ui::Caption& c : kListButtons)
-        toolbar()->addButton(c.french());
-    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &VoirPrelev::onToolbar);
+    setCaption(kListWindow);
+    connect(makeToolbar(kListButtons), &ui::Toolbar::buttonClicked, this, &VoirPrelev::onToolbar);
 }
 
 void VoirPrelev::load() {
     readLanguage();
     MonthTableName(ctx(), ctx().currentMonth);
-    setCaption(text(kListWindow));
-    setFrameCaption(QStringLiteral("TIRELOU"));
-    title_->setText(text(kListTitle));
-    for (int i = 0; i < 4; ++i) {
-        toolbar()->setCaption(i + 1, text(kListButtons[i]));
-        toolbar()->setButtonVisible(i + 1, true);
-    }
+    for (int i = 1; i <= 4; ++i)
+        toolbar()->setButtonVisible(i, true);
     grid_->hide();
     heading_->hide();
-    account_->hide();
-    remainder_->hide();
+    lines_->hide();
     applyScale();
 }
 
@@ -276,10 +245,8 @@ void VoirPrelev::showList() {
     WriteHandOver(ctx(), handover::Lire, {QStringLiteral("6")});
     LoadMonth(ctx(), ctx().monthTable);
     HandOverReader(ctx(), handover::Lire).item();
-    account_->setText(text(kListAccount) + ctx().accountNumber);
-    remainder_->setText(RemainderDisplay(ctx().month.remainderText));
-    account_->show();
-    remainder_->show();
+    lines_->setTexts(text(kListAccount) + ctx().accountNumber, RemainderDisplay(ctx().month.remainderText));
+    lines_->show();
 
     const ScheduledList debits = ListScheduled(ctx().month, DirectDebitKind);
     QList<ListLine> lines;

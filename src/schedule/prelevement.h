@@ -7,10 +7,11 @@
 class QLabel;
 
 namespace tirelou::ui {
+class AccountLine;
+class CategoryListBox;
 class FormRows;
 class Grid;
 class InputField;
-class ListBox;
 } // namespace tirelou::ui
 
 namespace tirelou::schedule {
@@ -32,14 +33,11 @@ private:
     void save();
     void onToolbar(int index);
 
-    QLabel* title_;
     QLabel* heading_;
-    QLabel* account_;
-    QLabel* remainder_;
+    ui::AccountLine* lines_;
     QLabel* choiceHeading_;
     QLabel* chosen_;
-    ui::ListBox* list1_;
-    QList<int> listIndexes_;
+    ui::CategoryListBox* list1_;
     ui::FormRows* form_;
     ui::InputField* text1_;
     ui::InputField* text2_;
@@ -59,10 +57,8 @@ private:
     void showList();
     void onToolbar(int index);
 
-    QLabel* title_;
     QLabel* heading_;
-    QLabel* account_;
-    QLabel* remainder_;
+    ui::AccountLine* lines_;
     ui::Grid* grid_;
 };
 

@@ -28,7 +28,6 @@ constexpr ui::Caption kButtons[7] = {
     {u"QUITTER", u"To LEAVE"},
     {u"RETOUR", u"RETURN"},
 };
-constexpr ui::Caption kAccountEntry{u"Compte     ", u"Account     "};
 constexpr ui::Caption kAccountList{u"Compte ", u"Account "};
 constexpr ui::Caption kCategory{u"RUBRIQUE", u"CATEGORY"};
 constexpr ui::Caption kLabelPrompt{u"Libelle", u"Drawn"};
@@ -54,11 +53,12 @@ enum Echo { EchoLabel, EchoAmount, EchoTotal, EchoCount };
 } // namespace
 
 Prevision::Prevision(const ui::ScreenEnv& env) : ScreenBase(env) {
-    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    account_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("line"));
-    remainder_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
-    remainder_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    list1_ = ui::Named<ui::ListBox>(this, QStringLiteral("List1"));
+    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    keepCaptioned(title, kTitleLine);
+    ui::AccountLine* lines = makeAccountLine(QStringLiteral("Label2"), QStringLiteral("Label3"));
+    account_ = lines->account();
+    remainder_ = lines->balance();
+    list1_ = ui::Named<ui::CategoryListBox>(this, QStringLiteral("List1"));
     list1_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     grid_ = MakeGrid(this, {3400, 2400, 2900, 2300}, 0);
 
@@ -87,20 +87,14 @@ Prevision::Prevision(const ui::ScreenEnv& env) : ScreenBase(env) {
         typing->addWidget(t, 1);
     entry->addLayout(typing);
 
-    auto* lines = new QHBoxLayout;
-    lines->addWidget(account_);
-    lines->addStretch(1);
-    lines->addWidget(remainder_);
-    body()->addWidget(title_);
-    body()->addLayout(lines);
+    body()->addWidget(title);
+    body()->addWidget(lines);
     body()->addWidget(list1_, 0, Qt::AlignHCenter);
     body()->addWidget(entryBox_);
     body()->addWidget(grid_);
     body()->addStretch(1);
 
-    for (const ui::Caption& c : kButtons)
-        toolbar()->addButton(c.french());
-    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &Prevision::onToolbar);
+    connect(makeToolbar(kButtons), &ui::Toolbar::buttonClicked, this, &Prevision::onToolbar);
     connect(list1_, &ui::ListBox::itemChosen, this, &Prevision::onCategoryChosen);
     connect(text1_, &ui::InputField::entered, this, &Prevision::onLabel);
     connect(text2_, &ui::InputField::entered, this, &Prevision::onAmount);
@@ -109,7 +103,6 @@ Prevision::Prevision(const ui::ScreenEnv& env) : ScreenBase(env) {
 }
 
 void Prevision::load() {
-    setFrameCaption(QStringLiteral("TIRELOU"));
     firstState();
     applyScale();
 }
@@ -117,10 +110,7 @@ void Prevision::load() {
 void Prevision::firstState() {
     readLanguage();
     MonthTableName(ctx(), ctx().currentMonth);
-    setCaption(text(kWindow));
-    title_->setText(text(kTitleLine));
-    for (int i = 0; i < 7; ++i)
-        toolbar()->setCaption(i + 1, text(kButtons[i]));
+    setCaption(kWindow);
     toolbar()->show();
     for (int b = ShowForecasts; b <= Back; ++b)
         toolbar()->setButtonVisible(b, b == ShowForecasts || b == DirectDebits || b == Leave);
@@ -141,7 +131,7 @@ void Prevision::firstState() {
 }
 
 void Prevision::showLines(const QString& resteText) {
-    account_->setText(text(kAccountEntry) + ctx().accountNumber);
+    account_->setText(text(ui::AccountCaption) + ctx().accountNumber);
     remainder_->setText(RemainderDisplay(resteText) + QStringLiteral(" €"));
     account_->show();
     remainder_->show();
@@ -149,19 +139,11 @@ void Prevision::showLines(const QString& resteText) {
 
 void Prevision::fillCategories() {
     LoadCategories(ctx());
-    list1_->clear();
-    listIndexes_.clear();
-    for (int i = 0; i <= ctx().categoryCount && i < ctx().categoryList.size(); ++i) {
-        const QString name = ctx().categoryList[i].toUpper();
-        if (name.trimmed().isEmpty())
-            continue; // the empty slot after the last category is not a choice
-        list1_->addItem(name);
-        listIndexes_ << i;
-    }
+    list1_->fill(ctx(), true);
 }
 
 void Prevision::showForecastButtons() {
-    setCaption(text(kWindowForecasts));
+    setCaption(kWindowForecasts);
     for (int b = ShowForecasts; b <= Back; ++b)
         toolbar()->setButtonVisible(b, b >= Create);
     toolbar()->setButtonVisible(Leave, false);
@@ -179,15 +161,15 @@ void Prevision::startEntry() {
 }
 
 void Prevision::onCategoryChosen(int row) {
-    if (row < 0 || row >= listIndexes_.size())
+    const int index = list1_->categoryIndex(row);
+    if (index < 0)
         return;
-    const int index = listIndexes_[row];
     const QString name = list1_->itemText(row);
     // The save takes the category from the hand-over file: without it, no entry.
-    if (!guarded([&] { WriteHandOver(ctx(), handover::Lire, {name, static_cast<double>(index)}); }))
+    if (!guarded([&] { WriteChosenCategory(ctx(), name, index); }))
         return;
     list1_->hide();
-    account_->setText(text(kAccountEntry) + ctx().accountNumber);
+    account_->setText(text(ui::AccountCaption) + ctx().accountNumber);
     account_->show();
     categoryHeading_->setText(text(kCategory));
     categoryName_->setText(name);
@@ -241,9 +223,7 @@ void Prevision::onDate() {
 }
 
 void Prevision::saveForecast() {
-    HandOverReader lire(ctx(), handover::Lire);
-    lire.line(); // the category name as shown
-    const int index = static_cast<int>(lire.numberItem());
+    const int index = ReadChosenCategory(ctx()).index;
     const ScheduledInput in{ctx().categoryList.value(index), text1_->text(), text2_->text(), text3_->text(),
                             text4_->text()};
     if (in.category.trimmed().isEmpty()) {

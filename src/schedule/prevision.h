@@ -7,9 +7,9 @@
 class QLabel;
 
 namespace tirelou::ui {
+class CategoryListBox;
 class Grid;
 class InputField;
-class ListBox;
 } // namespace tirelou::ui
 
 namespace tirelou::schedule {
@@ -37,15 +37,13 @@ private:
     void fillCategories();
     void showLines(const QString& resteText);
 
-    QLabel* title_;
     QLabel* account_;
     QLabel* remainder_;
     QLabel* categoryHeading_;
     QLabel* categoryName_;
     QLabel* prompt_;
     QList<QLabel*> echoes_;
-    ui::ListBox* list1_;
-    QList<int> listIndexes_; // category index of each list row
+    ui::CategoryListBox* list1_;
     ui::InputField* text1_;
     ui::InputField* text2_;
     ui::InputField* text3_;

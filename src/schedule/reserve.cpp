@@ -32,7 +32,6 @@ constexpr ui::Caption kTotal{u"Total des Réserves", u"Total of Reserves"};
 // ---- Entry
 constexpr ui::Caption kEntryWindow{u"Creer une Reserve", u"To create a Reserve"};
 constexpr ui::Caption kEntryHeading{u"CREATION DE RESERVE", u"CREATION OF RESERVE"};
-constexpr ui::Caption kEntryAccount{u"Compte     ", u"Account     "};
 constexpr ui::Caption kKindLine{u"Réserve", u"Reserve"};
 constexpr ui::Caption kPrompt0{u"Reserve ", u"Reserve "};
 constexpr ui::Caption kAmountPrompt{u"Montant de la reserve", u"Bringing up the reserve"};
@@ -57,39 +56,30 @@ QString MonthsField(std::optional<double> months) {
 // ---- Reserve
 
 Reserve::Reserve(const ui::ScreenEnv& env) : ScreenBase(env) {
-    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    heading_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
-    heading_->setAlignment(Qt::AlignCenter);
-    account_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
-    bank_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
-    bank_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    keepCaptioned(title, kTitleLine);
+    QLabel* heading = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
+    heading->setAlignment(Qt::AlignCenter);
+    keepCaptioned(heading, kViewHeading);
+    ui::AccountLine* lines = makeAccountLine(QStringLiteral("Label3"), QStringLiteral("Label4"));
+    account_ = lines->account();
+    bank_ = lines->balance();
     grid_ = MakeGrid(this, {3400, 2400, 2900, 2300}, 0);
-    auto* lines = new QHBoxLayout;
-    lines->addWidget(account_);
-    lines->addStretch(1);
-    lines->addWidget(bank_);
-    body()->addWidget(title_);
-    body()->addWidget(heading_);
-    body()->addLayout(lines);
+    body()->addWidget(title);
+    body()->addWidget(heading);
+    body()->addWidget(lines);
     body()->addWidget(grid_);
     body()->addStretch(1);
-    for (const ui::Caption& c : kViewButtons)
-        toolbar()->addButton(c.french());
-    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &Reserve::onToolbar);
+    setCaption(kViewWindow);
+    connect(makeToolbar(kViewButtons), &ui::Toolbar::buttonClicked, this, &Reserve::onToolbar);
 }
 
 void Reserve::load() {
     readLanguage();
     MonthTableName(ctx(), ctx().currentMonth);
-    setCaption(text(kViewWindow));
-    setFrameCaption(QStringLiteral("TIRELOU"));
-    title_->setText(text(kTitleLine));
-    heading_->setText(text(kViewHeading));
-    for (int i = 0; i < 2; ++i)
-        toolbar()->setCaption(i + 1, text(kViewButtons[i]));
     account_->setText(text(kViewAccount) + ctx().accountNumber);
 
-    ReserveState r;
+    StoredReserve r;
     guarded([&] { r = ReadReserve(ctx()); });
     if (r.present) {
         bank_->setText(text(kBank) + RemainderDisplay(r.remainderText));
@@ -113,9 +103,11 @@ void Reserve::onToolbar(int index) {
 // ---- EnregisReserve
 
 EnregisReserve::EnregisReserve(const ui::ScreenEnv& env) : ScreenBase(env) {
-    title_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
-    heading_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
-    heading_->setAlignment(Qt::AlignCenter);
+    QLabel* title = makeLabel(QStringLiteral("Label1"), QStringLiteral("title"));
+    keepCaptioned(title, kTitleLine);
+    QLabel* heading = makeLabel(QStringLiteral("Label2"), QStringLiteral("heading"));
+    heading->setAlignment(Qt::AlignCenter);
+    keepCaptioned(heading, kEntryHeading);
     account_ = makeLabel(QStringLiteral("Label3"), QStringLiteral("line"));
     kind_ = makeLabel(QStringLiteral("Label4"), QStringLiteral("line"));
     kind_->setAlignment(Qt::AlignCenter);
@@ -134,17 +126,16 @@ EnregisReserve::EnregisReserve(const ui::ScreenEnv& env) : ScreenBase(env) {
     lines->addWidget(account_, 1);
     lines->addWidget(kind_, 1);
     lines->addWidget(remainder_, 1);
-    body()->addWidget(title_);
-    body()->addWidget(heading_);
+    body()->addWidget(title);
+    body()->addWidget(heading);
     body()->addLayout(lines);
     body()->addSpacing(12);
     body()->addWidget(prompt0_);
     body()->addWidget(form_);
     body()->addStretch(1);
 
-    for (const ui::Caption& c : kEntryButtons)
-        toolbar()->addButton(c.french());
-    connect(toolbar(), &ui::Toolbar::buttonClicked, this, &EnregisReserve::onToolbar);
+    setCaption(kEntryWindow);
+    connect(makeToolbar(kEntryButtons), &ui::Toolbar::buttonClicked, this, &EnregisReserve::onToolbar);
     connect(text1_, &ui::InputField::entered, this, &EnregisReserve::onAmount);
     connect(text2_, &ui::InputField::entered, this, &EnregisReserve::onMonths);
     connect(text3_, &ui::InputField::entered, this, &EnregisReserve::onDate);
@@ -153,12 +144,6 @@ EnregisReserve::EnregisReserve(const ui::ScreenEnv& env) : ScreenBase(env) {
 void EnregisReserve::load() {
     readLanguage();
     MonthTableName(ctx(), ctx().currentMonth);
-    setCaption(text(kEntryWindow));
-    setFrameCaption(QStringLiteral("TIRELOU"));
-    title_->setText(text(kTitleLine));
-    heading_->setText(text(kEntryHeading));
-    for (int i = 0; i < 3; ++i)
-        toolbar()->setCaption(i + 1, text(kEntryButtons[i]));
     toolbar()->setButtonVisible(1, false);
     toolbar()->setButtonVisible(2, false);
     // The entry reads this file back at each start and save: without it only the way out stays.
@@ -178,7 +163,7 @@ void EnregisReserve::start() {
     HandOverReader(ctx(), handover::Lire).line();
     guarded([this] { current_ = ReadReserve(ctx()); });
 
-    account_->setText(text(kEntryAccount) + ctx().accountNumber);
+    account_->setText(text(ui::AccountCaption) + ctx().accountNumber);
     kind_->setText(text(kKindLine));
     remainder_->setText(RemainderDisplay(current_.remainderText));
     prompt0_->setText(text(kPrompt0));

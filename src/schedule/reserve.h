@@ -24,8 +24,6 @@ public:
 private:
     void onToolbar(int index);
 
-    QLabel* title_;
-    QLabel* heading_;
     QLabel* account_;
     QLabel* bank_;
     ui::Grid* grid_;
@@ -46,8 +44,6 @@ private:
     void save();
     void onToolbar(int index);
 
-    QLabel* title_;
-    QLabel* heading_;
     QLabel* account_;
     QLabel* kind_;
     QLabel* remainder_;
@@ -56,7 +52,7 @@ private:
     ui::InputField* text1_;
     ui::InputField* text2_;
     ui::InputField* text3_;
-    ReserveState current_;
+    StoredReserve current_;
 };
 
 } // namespace tirelou::schedule

@@ -222,8 +222,8 @@ ChosenItem ReadChosenItem(const WorkingContext& ctx) {
     return c;
 }
 
-ReserveState ReadReserve(WorkingContext& ctx) {
-    ReserveState s;
+StoredReserve ReadReserve(WorkingContext& ctx) {
+    StoredReserve s;
     RecordSet rs;
     rs.open(ctx.accountDb, ctx.monthTable);
     QString texts[3];

@@ -121,7 +121,8 @@ ChosenItem ReadChosenItem(const WorkingContext& ctx);
 
 // ---- The reserve
 
-struct ReserveState {
+// The reserve as the month table holds it in the Reserve field of its first three rows.
+struct StoredReserve {
     bool present = false;             // the first Reserve text is not blank
     QString amountText;               // row 1 as stored
     QString date;                     // row 3 as stored
@@ -132,7 +133,7 @@ struct ReserveState {
     QString remainderText;            // Reste of the first row
 };
 
-ReserveState ReadReserve(WorkingContext& ctx);
+StoredReserve ReadReserve(WorkingContext& ctx);
 
 struct ReserveInput {
     QString amountText;

@@ -36,32 +36,9 @@ protected:
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
     }
 
-    QString label(const QString& name) const {
-        return child<QLabel>(name) ? child<QLabel>(name)->text() : QString();
-    }
     QString prompt() const { return label(u"Label2"_s); }
     ui::Grid* grid() const { return child<ui::Grid>(u"MSFlexGrid1"_s); }
     ui::InputField* field(int n) const { return child<ui::InputField>(u"Text%1"_s.arg(n)); }
-    // The lines of a hand-over file, joined with "|".
-    QString handOver(const QString& name) {
-        HandOverReader r(data.ctx(), name);
-        QStringList out;
-        while (!r.atEnd())
-            out << r.line();
-        return out.join(QLatin1Char('|'));
-    }
-    QStringList messageTexts() const {
-        QStringList out;
-        for (const ui::ShownMessage& m : messages())
-            out << m.text;
-        return out;
-    }
-    QString toolbarCaptions() const {
-        QStringList out;
-        for (int i = 1; i <= toolbar()->count(); ++i)
-            out << toolbar()->caption(i);
-        return out.join(QLatin1Char('|'));
-    }
     // Clicks the account's row of the login grid and types its password.
     void logInto(int row, const QString& password) {
         ClickGridCell(grid(), row, 1);

@@ -18,11 +18,6 @@ namespace tirelou::test {
 using namespace Qt::StringLiterals;
 using Fields = std::initializer_list<std::pair<const QString, QString>>;
 
-// An amount pair: first number, `blanks` blanks, second number.
-inline QString Pair(const QString& first, int blanks, const QString& second) {
-    return first + QString(blanks, QLatin1Char(' ')) + second;
-}
-
 inline Row With(Row row, Fields more) {
     for (const auto& [k, v] : more)
         row.insert(k, v);

@@ -20,7 +20,6 @@ protected:
     void start(int month, const QString& language = French) {
         data.login(data.addAccount(u"12345"_s, 2026, u"SECRET"_s, month), language);
     }
-    QString label(const QString& name) const { return child<QLabel>(name)->text(); }
     ui::Grid* grid() const { return child<ui::Grid>(u"MSFlexGrid1"_s); }
     // The screen says nothing was changed, offers no list to print, and the files agree.
     void expectNothingChanged(const FolderSnapshot& before) {

@@ -72,7 +72,7 @@ protected:
 };
 
 TEST(ReserveText, ReadsTheTextsOfOtherScreens) {
-    const ReserveState other = ReadReserve(u"80,5"_s + QString(20, u' ') + u"-40"_s);
+    const ReserveFigures other = ReadReserve(u"80,5"_s + QString(20, u' ') + u"-40"_s);
     EXPECT_DOUBLE_EQ(other.balance, 80.5);
     EXPECT_DOUBLE_EQ(other.toReserve, -40);
     EXPECT_DOUBLE_EQ(ReadReserve(u"0"_s).toReserve, 0);

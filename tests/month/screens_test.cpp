@@ -17,21 +17,12 @@ namespace {
 
 const QString Mars = u"Mars"_s;
 
-// Stands for the screens of other parts of the program that the month screens open.
-class Elsewhere : public ui::ScreenBase {
-public:
-    using ScreenBase::ScreenBase;
-    void load() override {}
-};
-
 // Account 1 in March 2026, on the 15th.
 class MonthScreens : public GuiTest {
 protected:
     MonthScreens() {
-        for (const QString& name :
-             {screen::CompteEncours, screen::Theme, screen::LireRubriques, screen::Prevision,
-              screen::Mouvement, screen::Sauvegarde, screen::Reserve, screen::MenuTirelou})
-            registry.add<Elsewhere>(name);
+        standIn({screen::CompteEncours, screen::Theme, screen::LireRubriques, screen::Prevision,
+                 screen::Mouvement, screen::Sauvegarde, screen::Reserve, screen::MenuTirelou});
         data.login(data.addAccount(u"1"_s, 2026, u"SECRET"_s, 3), French);
         data.ctx().clock.setToday({2026, 3, 15});
     }
@@ -44,14 +35,6 @@ protected:
         data.addRow(Mars, {{field::Reserve, u"01/03/2026"_s}});
     }
 
-    QString label(const QString& name) const {
-        const QLabel* l = child<QLabel>(name);
-        return l ? l->text() : QString();
-    }
-    bool shown(const QString& name) const {
-        const QWidget* w = child<QWidget>(name);
-        return w && w->isVisible();
-    }
     ui::InputField* field(const QString& name) const { return child<ui::InputField>(name); }
     ui::ListBox* list() const { return child<ui::ListBox>(u"List1"_s); }
     ui::Grid* grid() const { return child<ui::Grid>(u"Grid1"_s); }

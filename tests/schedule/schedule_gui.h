@@ -13,18 +13,11 @@ namespace tirelou::test {
 
 using namespace Qt::StringLiterals;
 
-// Stands for the screens of other parts of the program that these screens lead to.
-class Elsewhere : public ui::ScreenBase {
-public:
-    using ScreenBase::ScreenBase;
-    void load() override {}
-};
-
 // An account logged in on January, whose first row holds a balance of 1000.
 class ScheduleGuiTest : public GuiTest {
 protected:
     ScheduleGuiTest() : account_(data.addAccount(u"1"_s, 2026)) {
-        registry.add<Elsewhere>(screen::MoisEnCours);
+        standIn({screen::MoisEnCours});
         data.ctx().clock.setToday(QDate(2026, 1, 15));
         useLanguage(u"Français"_s);
     }
@@ -57,10 +50,6 @@ protected:
             out << r.value(field);
         return out;
     }
-    QString label(const QString& name) const {
-        return child<QLabel>(name) ? child<QLabel>(name)->text() : QString();
-    }
-    bool shown(const QString& name) const { return child(name) && child(name)->isVisible(); }
     ui::InputField* input(int n) const { return child<ui::InputField>(u"Text%1"_s.arg(n)); }
     // Answers Text<first>, Text<first+1>... in turn; an empty answer takes what is offered.
     void answer(const QStringList& answers, int first = 1) {
@@ -70,30 +59,13 @@ protected:
     ui::Grid* grid() const { return child<ui::Grid>(u"MSFlexGrid1"_s); }
     QStringList gridRows() const { return grid()->rowTexts(); }
     ui::ListBox* list() const { return child<ui::ListBox>(u"List1"_s); }
-    QList<int> visibleButtons() {
-        QList<int> out;
-        for (int i = 1; i <= toolbar()->count(); ++i)
-            if (toolbar()->isButtonVisible(i))
-                out << i;
-        return out;
-    }
     void click(int button) {
         clickToolbar(button);
         settle();
     }
-    // A folder where the hand-over file goes: writing it fails until it is unblocked.
-    void blockHandOver(const QString& name) {
-        QFile::remove(data.ctx().filePath(name));
-        QDir().mkpath(data.ctx().filePath(name));
-    }
-    void unblockHandOver(const QString& name) { QDir(data.ctx().filePath(name)).removeRecursively(); }
 
 private:
     QString account_;
 };
-
-inline QString Pair(const QString& first, int blanks, const QString& second) {
-    return first + QString(blanks, u' ') + second;
-}
 
 } // namespace tirelou::test

@@ -11,13 +11,10 @@
 using namespace tirelou;
 using namespace tirelou::schedule;
 using namespace Qt::StringLiterals;
+using tirelou::test::Pair;
 using tirelou::test::Row;
 
 namespace {
-
-QString Pair(const QString& first, int blanks, const QString& second) {
-    return first + QString(blanks, u' ') + second;
-}
 
 const Row FirstRow{{field::Rubriques, u"MAISON"_s}, {field::Libelle, u"LOYER"_s}, {field::Prix, u"500"_s},
                    {field::Poste, u"X"_s},          {field::Reste, u"1234,5"_s},  {field::Reserve, u"R1"_s}};
@@ -238,7 +235,7 @@ TEST_F(ScheduleTest, ReserveFillsTheFirstThreeRowsAndReadsBack) {
     ExpectRow(r[1], {{field::Reserve, Pair(u"12.5"_s, 17, u" 37.5"_s)}, {field::MontPrecedent, QString()}});
     ExpectRow(r[2], {{field::Reserve, u"01/05/2026"_s}, {field::MontPrecedent, QString()}});
 
-    const ReserveState s = ReadReserve(ctx());
+    const StoredReserve s = ReadReserve(ctx());
     EXPECT_TRUE(s.present);
     EXPECT_DOUBLE_EQ(s.monthly, 12.5);
     EXPECT_DOUBLE_EQ(s.reserved, 12.5);
@@ -264,7 +261,7 @@ TEST_F(ScheduleTest, ReserveOnAnEmptyMonthAndWithoutAmount) {
     SaveReserve(ctx(), {u"0"_s, u"5"_s, u"d"_s});
     ASSERT_EQ(data.rows(u"Fevrier"_s).size(), 3);
     ExpectRow(data.rows(u"Fevrier"_s)[0], {{field::Reserve, u"0"_s}, {field::MontPrecedent, QString()}});
-    const ReserveState s = ReadReserve(ctx());
+    const StoredReserve s = ReadReserve(ctx());
     EXPECT_TRUE(s.present);
     EXPECT_FALSE(s.monthsLeft.has_value());
 

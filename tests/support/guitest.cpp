@@ -1,9 +1,13 @@
 #include "support/guitest.h"
 
+#include "data/handover.h"
 #include "ui/application.h"
 #include "ui/registration.h"
 
 #include <QAbstractItemView>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QTest>
 #include <QToolButton>
 
@@ -89,6 +93,60 @@ ui::ScreenBase* GuiTest::open(const QString& name) {
     ui::ScreenBase* s = frame->open(name);
     settle(0);
     return s;
+}
+
+QString GuiTest::label(const QString& name) const {
+    const QLabel* l = child<QLabel>(name);
+    return l ? l->text() : QString();
+}
+
+bool GuiTest::shown(const QString& name) const {
+    const QWidget* w = child<QWidget>(name);
+    return w && w->isVisible();
+}
+
+QList<int> GuiTest::visibleButtons() const {
+    QList<int> out;
+    for (int i = 1; i <= toolbar()->count(); ++i)
+        if (toolbar()->isButtonVisible(i))
+            out << i;
+    return out;
+}
+
+QString GuiTest::toolbarCaptions() const {
+    QStringList out;
+    for (int i = 1; i <= toolbar()->count(); ++i)
+        out << toolbar()->caption(i);
+    return out.join(QLatin1Char('|'));
+}
+
+QString GuiTest::handOver(const QString& name) {
+    HandOverReader r(data.ctx(), name);
+    QStringList out;
+    while (!r.atEnd())
+        out << r.line();
+    return out.join(QLatin1Char('|'));
+}
+
+void GuiTest::blockHandOver(const QString& name) {
+    QFile::remove(data.ctx().filePath(name));
+    QDir().mkpath(data.ctx().filePath(name));
+}
+
+void GuiTest::unblockHandOver(const QString& name) {
+    QDir(data.ctx().filePath(name)).removeRecursively();
+}
+
+void GuiTest::standIn(std::initializer_list<QString> names) {
+    for (const QString& name : names)
+        registry.add<StandIn>(name);
+}
+
+QStringList GuiTest::messageTexts() const {
+    QStringList out;
+    for (const ui::ShownMessage& m : messages())
+        out << m.text;
+    return out;
 }
 
 void GuiTest::settle(int ms) {

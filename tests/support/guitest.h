@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <memory>
 
 // Drives screens the way a user does: keys typed into the field, Enter, clicks on the
@@ -21,6 +22,13 @@ void ClickToolbarButton(ui::Toolbar* toolbar, int index);
 void ClickGridCell(ui::Grid* grid, int row, int column);
 void ClickListItem(ui::ListBox* list, int index);
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs = 3000);
+
+// Stands for a screen of another part of the program that the screens under test open.
+class StandIn final : public ui::ScreenBase {
+public:
+    using ScreenBase::ScreenBase;
+    void load() override {}
+};
 
 // A main frame with every screen registered, on a fresh data folder. Message boxes are
 // recorded, not shown.
@@ -42,10 +50,25 @@ protected:
     }
     ui::Toolbar* toolbar() const { return child<ui::Toolbar>(QStringLiteral("Toolbar1")); }
     void clickToolbar(int index) { ClickToolbarButton(toolbar(), index); }
+    // The text of a named label of the current screen; empty when there is none.
+    QString label(const QString& name) const;
+    // Whether a named control of the current screen is on view.
+    bool shown(const QString& name) const;
+    // The indexes of the toolbar buttons on view, and all captions joined with "|".
+    QList<int> visibleButtons() const;
+    QString toolbarCaptions() const;
+    // The lines of a hand-over file, joined with "|".
+    QString handOver(const QString& name);
+    // Puts a folder where the hand-over file goes: writing it fails until it is unblocked.
+    void blockHandOver(const QString& name);
+    void unblockHandOver(const QString& name);
+    // Puts a StandIn behind each of these screen names.
+    void standIn(std::initializer_list<QString> names);
     // Lets queued work (pauses, deferred deletions) run.
     void settle(int ms = 50);
 
     const QList<ui::ShownMessage>& messages() const { return ui::MessageBox::recorded(); }
+    QStringList messageTexts() const;
 
     TestData data;
     ui::ScreenRegistry registry;

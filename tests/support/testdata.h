@@ -11,6 +11,11 @@ namespace tirelou::test {
 
 using Row = QMap<QString, QString>;
 
+// An amount pair as the month rows store it: first number, `blanks` blanks, second number.
+inline QString Pair(const QString& first, int blanks, const QString& second) {
+    return first + QString(blanks, QLatin1Char(' ')) + second;
+}
+
 // A fresh data folder holding the template, with a working context on it.
 class TestData {
 public:
