@@ -1,3 +1,4 @@
+#include "closing/moisconsulter.h"
 #include "closing/moissuivant.h"
 #include "ui/mainframe.h"
 #include "ui/registration.h"
@@ -7,6 +8,8 @@ namespace tirelou {
 
 void RegisterClosingScreens(ui::ScreenRegistry& registry) {
     registry.add<MoisSuivant>(screen::MoisSuivant);
+    registry.add<MoisConsulter>(screen::MoisConsulter);
+    registry.add<LireRubriques>(screen::LireRubriques);
 }
 
 } // namespace tirelou
