@@ -234,7 +234,7 @@ void MenuTirelou::onToolbar(int index) {
                 text(kConverterTitle), ui::MessageIcon::Information);
         break;
     case ReadMe:
-        if (!OpenHelp(ctx(), &frame()))
+        if (!OpenHelp(ctx(), &frame(), screen::MenuTirelou))
             message(text(kNoBrowser), kBoxTitle, ui::MessageIcon::Stop);
         break;
     case Maker:

@@ -177,7 +177,7 @@ void MotDePasse::onToolbar(int index) {
         open(screen::Supprime);
         break;
     case ReadMe:
-        if (!OpenHelp(ctx(), &frame()))
+        if (!OpenHelp(ctx(), &frame(), screen::MotDePasse))
             message(text(kNoBrowser), kBoxTitle, ui::MessageIcon::Stop);
         break;
     case Leave:

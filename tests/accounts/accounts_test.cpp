@@ -1,4 +1,5 @@
 #include "accounts/accounts.h"
+#include "accounts/links.h"
 #include "data/recordset.h"
 #include "data/routines.h"
 #include "data/schema.h"
@@ -6,6 +7,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace tirelou;
@@ -226,4 +229,50 @@ TEST_F(AccountsTest, TypedMonthsAreOneToTwelve) {
     EXPECT_EQ(TypedMonth(u"7.9"_s), 7);
     for (const char* bad : {"0", "13", "-2", "MARS", ""})
         EXPECT_EQ(TypedMonth(QString::fromLatin1(bad)), std::nullopt) << bad;
+}
+
+namespace {
+
+QString ReadText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
+
+// Every screen the program can open has its own section in both help pages, so that a help
+// button can open the page on it.
+TEST(HelpTest, EveryScreenHasASectionInBothPages) {
+    const QString source = QStringLiteral(TIRELOU_SOURCE_DIR);
+    const QString names = ReadText(source + u"/src/ui/screennames.h"_s);
+    QStringList screens;
+    const QRegularExpression nameRe(u"QStringLiteral\\(\"(\\w+)\"\\)"_s);
+    for (const auto& m : nameRe.globalMatch(names))
+        screens << m.captured(1);
+    ASSERT_GE(screens.size(), 30);
+    for (const bool french : {true, false}) {
+        const QString page = ReadText(source + u"/src/accounts/help/"_s + accounts::HelpFileName(french));
+        ASSERT_FALSE(page.isEmpty());
+        for (const QString& name : screens)
+            EXPECT_TRUE(page.contains(u"id=\""_s + name + u"\""_s))
+                << name.toStdString() << " french=" << french;
+    }
+}
+
+// The installed pages win over the build folder's; the address carries the screen's anchor.
+TEST(HelpTest, PagesAreFoundInstalledThenBuiltAndOpenOnTheScreen) {
+    QTemporaryDir root;
+    const QString bin = root.filePath(u"usr/bin"_s);
+    const QStringList folders = accounts::HelpFolders(bin);
+    ASSERT_EQ(folders,
+              (QStringList{root.filePath(u"usr/share/tirelou/help"_s), root.filePath(u"usr/bin/help"_s)}));
+    EXPECT_TRUE(accounts::FindHelpPage(folders, true).isEmpty());
+    for (const QString& folder : folders) {
+        QDir().mkpath(folder);
+        QFile(folder + u"/Tireloueng.html"_s).open(QIODevice::WriteOnly);
+    }
+    EXPECT_EQ(accounts::FindHelpPage(folders, false), folders[0] + u"/Tireloueng.html"_s);
+    EXPECT_TRUE(accounts::FindHelpPage(folders, true).isEmpty());
+    const QUrl url = accounts::HelpUrl(folders[0] + u"/Tireloueng.html"_s, u"MenuTirelou"_s);
+    EXPECT_EQ(url.toString(), u"file://"_s + folders[0] + u"/Tireloueng.html#MenuTirelou"_s);
 }

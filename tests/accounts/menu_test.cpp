@@ -1,4 +1,5 @@
 #include "accounts/accounts.h"
+#include "accounts/links.h"
 #include "data/routines.h"
 #include "data/schema.h"
 #include "screens_support.h"
@@ -208,7 +209,8 @@ TEST_F(MenuTest, HelpAndTheMakersSiteOpenInTheBrowserAboveTheFrame) {
     EXPECT_FALSE(frame->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     clickToolbar(13);
     const QString page = data.path(u"Tireloueng.html"_s);
-    EXPECT_EQ(browser.urls, (QList<QUrl>{QUrl::fromLocalFile(page), QUrl(u"https://example.org/tirelou"_s)}));
+    EXPECT_EQ(browser.urls, (QList<QUrl>{accounts::HelpUrl(page, screen::MenuTirelou),
+                                         QUrl(u"https://example.org/tirelou"_s)}));
     EXPECT_TRUE(QFile::exists(page));
     EXPECT_TRUE(messages().isEmpty());
     clickToolbar(10);
