@@ -10,6 +10,7 @@
 #include "ui/screennames.h"
 #include "ui/screenparts.h"
 #include "ui/widgets.h"
+#include "ui/yearquestion.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -103,8 +104,8 @@ MenuTirelou::MenuTirelou(const ui::ScreenEnv& env) : ScreenBase(env) {
     text2_ = MakeField(this, QStringLiteral("Text2"));
     text3_ = MakeField(this, QStringLiteral("Text3"));
     connect(text1_, &ui::InputField::entered, this, &MenuTirelou::onMonthEntered);
-    connect(text2_, &ui::InputField::entered, this, &MenuTirelou::onChoiceEntered);
-    connect(text3_, &ui::InputField::entered, this, &MenuTirelou::onYearEntered);
+    yearQuestion_ = new ui::YearQuestion(label5_, text2_, text3_, this);
+    connect(yearQuestion_, &ui::YearQuestion::answered, this, &MenuTirelou::finishConsult);
 
     auto* content = new QVBoxLayout;
     content->addSpacing(8);
@@ -273,33 +274,15 @@ void MenuTirelou::onMonthEntered() {
             open(screen::MotDePasse);
         return;
     }
-    label5_->setText(text(kChoicePrompt));
     text1_->hide();
-    showField(text2_, QStringLiteral("E"));
+    yearQuestion_->setTexts({text(kChoicePrompt), text(kYearPrompt)});
+    yearQuestion_->ask(QStringLiteral("E"), LastYearText(ctx()));
 }
 
-void MenuTirelou::onChoiceEntered() {
-    text2_->hide();
-    if (text2_->text().trimmed().left(1).toUpper() == QLatin1String("A")) {
-        label5_->setText(text(kYearPrompt));
-        showField(text3_, LastYearText(ctx()));
-        return;
-    }
+void MenuTirelou::finishConsult(bool archive, const QString& year) {
     label5_->clear();
-    label5_->hide();
-    finishConsult(false);
-}
-
-void MenuTirelou::onYearEntered() {
-    label5_->clear();
-    label5_->hide();
-    text3_->hide();
-    finishConsult(true);
-}
-
-void MenuTirelou::finishConsult(bool archive) {
     const int month = TypedMonth(text1_->text()).value_or(1);
-    if (!guarded([&] { WriteConsultHandOver(ctx(), month, archive, text3_->text()); })) {
+    if (!guarded([&] { WriteConsultHandOver(ctx(), month, archive, year); })) {
         showMenu();
         return;
     }

@@ -8,6 +8,7 @@ namespace tirelou::ui {
 class InputField;
 class PiggyPicture;
 class Toolbar;
+class YearQuestion;
 } // namespace tirelou::ui
 
 namespace tirelou::accounts {
@@ -28,9 +29,7 @@ private:
     void onToolbar(int index);
     void startDialogue(Dialogue dialogue);
     void onMonthEntered();
-    void onChoiceEntered();
-    void onYearEntered();
-    void finishConsult(bool archive);
+    void finishConsult(bool archive, const QString& year);
     // Opens the next screen; when there is none yet the menu stays and shows itself again.
     void openNext(const QString& screen);
     void showField(ui::InputField* field, const QString& value);
@@ -45,6 +44,7 @@ private:
     ui::InputField* text1_; // month
     ui::InputField* text2_; // E or A
     ui::InputField* text3_; // year
+    ui::YearQuestion* yearQuestion_;
     Dialogue dialogue_ = Dialogue::None;
 };
 
