@@ -1,11 +1,11 @@
 #include "month/overview.h"
 
+#include "data/datenames.h"
 #include "data/handover.h"
 #include "data/numbers.h"
 #include "data/routines.h"
 #include "data/workingcontext.h"
 
-#include <QLocale>
 #include <array>
 #include <cmath>
 
@@ -30,9 +30,7 @@ double BalanceOf(QStringView remainderText) {
 }
 
 QString HubDateLine(const QDate& today, bool french) {
-    return QLocale::system()
-        .toString(today, french ? QStringLiteral("dddd dd MMMM yyyy") : QStringLiteral("MMMM dd dddd yyyy"))
-        .toUpper();
+    return LongDateText(today, french).toUpper();
 }
 
 QString ConvertedBalance(QStringView remainderText, bool french) {
