@@ -95,6 +95,7 @@ Prevision::Prevision(const ui::ScreenEnv& env) : ScreenBase(env) {
 
     connect(makeToolbar(kButtons), &ui::Toolbar::buttonClicked, this, &Prevision::onToolbar);
     connect(list1_, &ui::ListBox::itemChosen, this, &Prevision::onCategoryChosen);
+    connect(list1_, &ui::ListBox::cancelled, this, &Prevision::firstState);
     connect(text1_, &ui::InputField::entered, this, &Prevision::onLabel);
     connect(text2_, &ui::InputField::entered, this, &Prevision::onAmount);
     connect(text3_, &ui::InputField::entered, this, &Prevision::onMonths);
@@ -154,9 +155,8 @@ void Prevision::startEntry() {
     grid_->hide();
     list1_->show();
     list1_->setFocus();
-    // While the entry runs only the way back stays on the toolbar.
-    for (int b = ShowForecasts; b <= Back; ++b)
-        toolbar()->setButtonVisible(b, b == Back);
+    // No toolbar while the entry runs; an empty answer (or Escape in the list) leaves it.
+    toolbar()->hide();
 }
 
 void Prevision::onCategoryChosen(int row) {

@@ -1,8 +1,10 @@
 #include "ui/mainframe.h"
 
+#include "data/errors.h"
 #include "data/scaling.h"
 #include "data/workingcontext.h"
 #include "ui/look.h"
+#include "ui/widgets.h"
 
 #include <QCloseEvent>
 #include <QScreen>
@@ -51,10 +53,19 @@ ScreenBase* MainFrame::open(const QString& name) {
         screen->load();
     } catch (const std::exception& e) {
         // The screen stays, as far as it got; the user learns why it is incomplete.
-        MessageBox::show(this, QString::fromUtf8(e.what()), windowTitle(), MessageIcon::Stop);
+        const bool fr = ctx_.french();
+        MessageBox::show(this,
+                         (fr ? QStringLiteral("L'écran n'a pas pu être chargé en entier : ")
+                             : QStringLiteral("The screen could not be loaded whole: ")) +
+                             FailureReason(e, fr),
+                         windowTitle(), MessageIcon::Stop);
     }
+    // Labels made by hand as well as by the factory: no text may widen the frame.
+    if (current_)
+        KeepLabelsNarrow(current_);
     if (previous && previous != current_)
         retire(previous);
+    keepOnScreen();
     if (current_ == screen)
         emit screenOpened(name);
     return current_;
@@ -82,6 +93,15 @@ void MainFrame::fitToScreen() {
     const QRect avail = s->availableGeometry();
     resize(std::min(width, avail.width()), std::min(height, avail.height()));
     move(avail.center() - rect().center());
+}
+
+void MainFrame::keepOnScreen() {
+    const QScreen* s = screen();
+    if (!s)
+        return;
+    const QRect avail = s->availableGeometry();
+    if (width() > avail.width() || height() > avail.height())
+        resize(std::min(width(), avail.width()), std::min(height(), avail.height()));
 }
 
 void MainFrame::endProgram() {

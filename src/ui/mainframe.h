@@ -60,6 +60,8 @@ protected:
 
 private:
     void retire(ScreenBase* screen);
+    // Brings the frame back within the screen should a screen have widened it.
+    void keepOnScreen();
 
     WorkingContext& ctx_;
     const ScreenRegistry& registry_;

@@ -1,5 +1,6 @@
 #include "ui/screenbase.h"
 
+#include "data/errors.h"
 #include "data/handover.h"
 #include "data/routines.h"
 #include "data/workingcontext.h"
@@ -28,6 +29,7 @@ ScreenBase::ScreenBase(const ScreenEnv& env) : ctx_(env.ctx), frame_(env.frame) 
     captionStrip_ = new QLabel(this);
     captionStrip_->setObjectName(QStringLiteral("screenCaption"));
     captionStrip_->setProperty("role", QStringLiteral("caption"));
+    KeepNarrow(captionStrip_);
     outer_->addWidget(captionStrip_);
     auto* content = new QWidget(this);
     content->setObjectName(QStringLiteral("screenBody"));
@@ -138,7 +140,7 @@ bool ScreenBase::guarded(const std::function<void()>& action) {
         action();
         return true;
     } catch (const std::exception& e) {
-        message(text(kFailed) + QString::fromUtf8(e.what()), QStringLiteral("TIRELOU"), MessageIcon::Stop);
+        message(text(kFailed) + FailureReason(e, french()), QStringLiteral("TIRELOU"), MessageIcon::Stop);
         return false;
     }
 }

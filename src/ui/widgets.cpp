@@ -10,9 +10,57 @@
 
 namespace tirelou::ui {
 
+void KeepNarrow(QLabel* label) {
+    // Wrapping would upset the rows that set labels side by side; a text longer than the
+    // room is cut at the frame's edge instead (screen readers still get it whole).
+    label->setMinimumWidth(1);
+}
+
+void KeepLabelsNarrow(QWidget* root) {
+    for (QLabel* label : root->findChildren<QLabel*>())
+        KeepNarrow(label);
+}
+
 // ---- InputField
 
 InputField::InputField(QWidget* parent) : QLineEdit(parent) {}
+
+QString InputField::promptText() const {
+    QWidget* screen = window();
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (w->inherits("tirelou::ui::ScreenBase")) {
+            screen = w;
+            break;
+        }
+    QLabel* prompt = nullptr;
+    for (QLabel* label : screen->findChildren<QLabel*>()) {
+        if (label->buddy() == this) {
+            prompt = label;
+            break;
+        }
+        if (!prompt && label->property("role").toString() == QLatin1String("prompt") && !label->isHidden() &&
+            !label->text().isEmpty())
+            prompt = label;
+    }
+    return prompt ? prompt->text().simplified().remove(QLatin1Char('&')) : QString();
+}
+
+void InputField::namePrompt() {
+    const QString name = promptText();
+    if (!name.isEmpty() && name != accessibleName())
+        setAccessibleName(name);
+}
+
+void InputField::focusInEvent(QFocusEvent* event) {
+    // The prompt changes from step to step; the reader is told the one asked now.
+    namePrompt();
+    QLineEdit::focusInEvent(event);
+}
+
+void InputField::showEvent(QShowEvent* event) {
+    namePrompt();
+    QLineEdit::showEvent(event);
+}
 
 void InputField::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
@@ -45,9 +93,15 @@ ListBox::ListBox(QWidget* parent) : QListWidget(parent) {
 
 void ListBox::keyPressEvent(QKeyEvent* event) {
     // Enter picks the current item, so the lists work without a mouse too.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0) {
+    const int key = event->key();
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) && currentRow() >= 0) {
         event->accept();
         emit itemChosen(currentRow());
+        return;
+    }
+    if (key == Qt::Key_Escape) {
+        event->accept();
+        emit cancelled();
         return;
     }
     QListWidget::keyPressEvent(event);

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTableWidget>
 #include <QToolBar>
+#include <type_traits>
 #include <vector>
 
 class QToolButton;
@@ -13,34 +15,54 @@ class QToolButton;
 // the heading) and reports user actions by signals.
 namespace tirelou::ui {
 
-// Makes a control named for the tests and for screen readers alike.
+// Makes a control named for the tests; screen readers get the object name as its
+// description. A label is read as its text and an input field as its prompt, so those two
+// are given no fixed accessible name (the name then follows the text as it changes).
+// Lets a label be narrower than its text, so that a long text never widens the frame
+// past the screen.
+void KeepNarrow(QLabel* label);
+// The same for every label under the widget.
+void KeepLabelsNarrow(QWidget* root);
+
 template <class Control> Control* Named(QWidget* parent, const QString& name) {
     auto* control = new Control(parent);
+    if constexpr (std::is_base_of_v<QLabel, Control>)
+        KeepNarrow(control);
     control->setObjectName(name);
-    control->setAccessibleName(name);
+    control->setAccessibleDescription(name);
+    if constexpr (!std::is_base_of_v<QLabel, Control> && !std::is_base_of_v<QLineEdit, Control>)
+        control->setAccessibleName(name);
     return control;
 }
 
 // A one-line input. Enter completes it; typed characters are turned into upper case
-// before they reach the field unless that is switched off.
+// before they reach the field unless that is switched off. Screen readers hear it named
+// after its prompt: the label set as its buddy, else the screen's shown "prompt" label.
 class InputField : public QLineEdit {
     Q_OBJECT
 public:
     explicit InputField(QWidget* parent = nullptr);
     void setUpperCase(bool on) { upperCase_ = on; }
     bool upperCase() const { return upperCase_; }
+    // The prompt's text as it stands now; empty when the field has no prompt.
+    QString promptText() const;
 
 signals:
     void entered();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    void namePrompt();
+
     bool upperCase_ = true;
 };
 
-// A list of texts; a click (or Enter on an item) reports the item's index from 0.
+// A list of texts; a click (or Enter or Space on the current item) reports the item's
+// index from 0.
 class ListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -51,6 +73,8 @@ public:
 
 signals:
     void itemChosen(int index);
+    // Escape: the user leaves the list without choosing.
+    void cancelled();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,4 +1,5 @@
 #include "closing/rollover.h"
+#include "data/errors.h"
 #include "data/printdoc.h"
 #include "data/workingcontext.h"
 #include "support/guitest.h"
@@ -7,9 +8,11 @@
 #include "ui/screenparts.h"
 #include "ui/widgets.h"
 
+#include <QAccessible>
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
@@ -31,8 +34,9 @@ public:
         setCaption(text(kTitle));
         setFrameCaption(QStringLiteral("TIRELOU"));
         echo = makeLabel(QStringLiteral("echo"), QStringLiteral("echo"));
-        field = new ui::InputField(this);
-        field->setObjectName(QStringLiteral("Text1"));
+        prompt = makeLabel(QStringLiteral("Label1"), QStringLiteral("prompt"));
+        prompt->setText(QStringLiteral("Nom de la banque ?"));
+        field = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
         list = new ui::ListBox(this);
         list->setObjectName(QStringLiteral("List1"));
         list->addItems({QStringLiteral("ASSURANCES"), QStringLiteral("ENERGIE"), QStringLiteral("MAISON")});
@@ -46,6 +50,7 @@ public:
             grid->setText(r, 1, QStringLiteral("COMPTE %1").arg(r));
         }
         body()->addWidget(echo);
+        body()->addWidget(prompt);
         body()->addWidget(field);
         body()->addWidget(list);
         body()->addWidget(grid);
@@ -72,7 +77,10 @@ public:
         applyScale();
     }
 
+    using ScreenBase::guarded;
+
     QLabel* echo = nullptr;
+    QLabel* prompt = nullptr;
     ui::InputField* field = nullptr;
     ui::ListBox* list = nullptr;
     ui::Grid* grid = nullptr;
@@ -188,6 +196,57 @@ TEST_F(ToolkitTest, MessageBoxesAreAnsweredByTheTest) {
     EXPECT_EQ(messages()[0].text, QStringLiteral("Bonjour"));
     EXPECT_EQ(messages()[0].title, QStringLiteral("TIRELOU"));
     EXPECT_EQ(messages()[0].icon, ui::MessageIcon::Stop);
+}
+
+TEST_F(ToolkitTest, ScreenReadersHearLabelTextsAndFieldPrompts) {
+    open(QStringLiteral("Essai"));
+    const auto name = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    essai()->echo->setText(QStringLiteral("Reste 1 234,56"));
+    EXPECT_EQ(name(essai()->echo), QStringLiteral("Reste 1 234,56"));
+    EXPECT_EQ(essai()->echo->objectName(), QStringLiteral("echo"));
+    EXPECT_EQ(name(essai()->field), QStringLiteral("Nom de la banque ?"));
+    EXPECT_EQ(essai()->field->accessibleDescription(), QStringLiteral("Text1"));
+
+    // The prompt asked when the field takes the focus is the one heard; a buddy comes first.
+    essai()->prompt->setText(QStringLiteral("Montant ?"));
+    essai()->field->clearFocus();
+    essai()->field->setFocus();
+    EXPECT_EQ(name(essai()->field), QStringLiteral("Montant ?"));
+    essai()->echo->setBuddy(essai()->field);
+    essai()->list->setFocus();
+    essai()->field->setFocus();
+    EXPECT_EQ(name(essai()->field), QStringLiteral("Reste 1 234,56"));
+}
+
+TEST_F(ToolkitTest, NoTextWidensTheFramePastTheScreen) {
+    frame->resize(800, 600);
+    open(QStringLiteral("Essai"));
+    const int screenWidth = frame->screen()->availableGeometry().width();
+    auto* byHand = new QLabel(essai());
+    essai()->layout()->addWidget(byHand);
+    ui::KeepLabelsNarrow(essai()); // as the frame does for the labels a screen made itself
+    essai()->echo->setText(QString(u'9').repeated(309) + QStringLiteral(",00"));
+    essai()->prompt->setText(
+        QStringLiteral("CE LIBELLE DE SOIXANTE-DIX CARACTERES NE DOIT PAS ELARGIR LE CADRE"));
+    byHand->setText(QString(u'X').repeated(90));
+    settle();
+    EXPECT_LE(frame->width(), std::min(screenWidth, 800));
+    EXPECT_LE(essai()->field->geometry().right(), frame->width());
+    open(QStringLiteral("Second"));
+    settle();
+    EXPECT_LE(frame->width(), std::min(screenWidth, 800));
+}
+
+TEST_F(ToolkitTest, AFailureIsToldInTheWorkingLanguageOnly) {
+    open(QStringLiteral("Essai"));
+    EXPECT_FALSE(essai()->guarded([] { throw std::range_error("amount too large to be kept"); }));
+    EXPECT_FALSE(essai()->guarded([] { throw DbError("no such table: Banque"); }));
+    ASSERT_EQ(messages().size(), 2);
+    EXPECT_EQ(messages()[0].text, QStringLiteral("L'opération n'a pas pu se faire, rien n'a été modifié :\n"
+                                                 "le montant est trop grand pour être gardé."));
+    EXPECT_FALSE(messages()[1].text.contains(QStringLiteral("table")));
 }
 
 TEST_F(ToolkitTest, OpeningAScreenClosesThePreviousOne) {
