@@ -121,6 +121,7 @@ void BanqueUn::onAmount() {
     bar->setButtonVisible(Record, true);
     bar->setButtonVisible(Redo, true);
     bar->setButtonVisible(Leave, false);
+    bar->focusButton(Record);
 }
 
 void BanqueUn::onToolbar(int index) {

@@ -215,6 +215,7 @@ void EnregisUn::onDate() {
     prompt_->hide();
     toolbar()->setButtonVisible(Validate, true);
     toolbar()->setButtonVisible(Redo, true);
+    toolbar()->focusButton(Validate);
 }
 
 void EnregisUn::onToolbar(int index) {

@@ -270,6 +270,7 @@ void ModifCheque::onDate() {
     value_->setText(inputs_[Date]->text());
     toolbar()->setButtonVisible(Record, true);
     toolbar()->setButtonVisible(TakeAgain, true);
+    toolbar()->focusButton(Record);
 }
 
 void ModifCheque::onToolbar(int index) {

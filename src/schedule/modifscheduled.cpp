@@ -139,6 +139,8 @@ void ModifScheduled::rebuild() {
     empty_->setVisible(showEmpty);
     chosen_.reset();
     hideChoice();
+    if (grid_->isVisibleTo(this))
+        grid_->setFocus(); // the arrows and Enter choose an item
 }
 
 void ModifScheduled::hideChoice() {
@@ -239,6 +241,7 @@ void ModifScheduled::onDate() {
     prompt_->hide();
     toolbar()->setButtonVisible(1, true);
     toolbar()->setButtonVisible(2, true);
+    toolbar()->focusButton(1);
 }
 
 void ModifScheduled::onToolbar(int index) {

@@ -168,6 +168,7 @@ void EnregisPrelev::onDate() {
     form_->answer(3, text(kDateDone), text4_->text());
     toolbar()->setButtonVisible(1, true);
     toolbar()->setButtonVisible(2, true);
+    toolbar()->focusButton(1);
 }
 
 void EnregisPrelev::save() {

@@ -190,6 +190,7 @@ void EnregisReserve::onDate() {
     form_->answer(RowDate, text(kDateDone), text3_->text());
     toolbar()->setButtonVisible(1, true);
     toolbar()->setButtonVisible(2, true);
+    toolbar()->focusButton(1);
 }
 
 void EnregisReserve::save() {

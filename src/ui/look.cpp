@@ -18,8 +18,10 @@ QToolBar { background: #e3dcc8; border-bottom: 1px solid #b9b09a; spacing: 4px; 
 QToolBar QToolButton { padding: 4px 10px; border: 1px solid #b9b09a; border-radius: 3px; background: #faf7ee; }
 QToolBar QToolButton:hover { background: #ffffff; border-color: #1f4e79; }
 QToolBar QToolButton:disabled { color: #9a9486; }
+QToolBar QToolButton:focus { border: 2px solid #c05000; background: #fff3d6; }
 QTableWidget { background: white; gridline-color: #d8d2c0; selection-background-color: #1f4e79; }
 QListWidget { background: white; selection-background-color: #1f4e79; }
+QTableWidget:focus, QListWidget:focus { border: 2px solid #c05000; }
 
 QLineEdit { background: #fffef5; border: 2px solid #1f4e79; padding: 3px; }
 )");

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QScrollBar>
 #include <QToolButton>
 
@@ -146,11 +147,30 @@ void Grid::focusInEvent(QFocusEvent* event) {
         selectionModel()->clearCurrentIndex();
 }
 
+void Grid::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool choose = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (choose && currentIndex().isValid()) {
+        event->accept();
+        emit cellClicked(currentRow(), currentColumn());
+        return;
+    }
+    // The first arrow press lands on the first row below the heading, not on the heading.
+    if ((key == Qt::Key_Down || key == Qt::Key_Up) && !currentIndex().isValid() &&
+        rowCount() > headingRows_) {
+        event->accept();
+        setCurrentCell(headingRows_, 0);
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
 void Grid::styleCell(int row, int column) {
     QTableWidgetItem* it = item(row, column);
     if (!it)
         return;
     if (row < headingRows_) {
+        it->setFlags(it->flags() & ~Qt::ItemIsSelectable);
         QFont f = font(); // the grid's own font, so headings follow the window scaling
         f.setBold(true);
         it->setFont(f);
@@ -243,6 +263,9 @@ int Toolbar::addButton(const QString& caption) {
     if (QWidget* w = widgetForAction(action)) {
         w->setObjectName(QStringLiteral("toolbarButton%1").arg(index));
         w->setAccessibleName(caption);
+        // Tab reaches the buttons too (a tool bar leaves them out of the focus chain).
+        w->setFocusPolicy(Qt::TabFocus);
+        w->installEventFilter(this);
     }
     return index;
 }
@@ -292,6 +315,30 @@ void Toolbar::setButtonEnabled(int index, bool enabled) {
 bool Toolbar::isButtonEnabled(int index) const {
     QAction* a = button(index);
     return a && a->isEnabled();
+}
+
+void Toolbar::focusButton(int index) {
+    QAction* action = button(index);
+    if (!action || !action->isVisible() || !action->isEnabled())
+        return;
+    // A button made visible just now is shown by the bar's next layout pass; run it first.
+    if (layout())
+        layout()->activate();
+    if (QToolButton* w = buttonWidget(index); w && w->isVisibleTo(this))
+        w->setFocus(Qt::TabFocusReason);
+}
+
+bool Toolbar::eventFilter(QObject* watched, QEvent* event) {
+    // A tool button answers Space only; Enter presses it as well, as on a dialog's button.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (auto* w = qobject_cast<QToolButton*>(watched);
+            w && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+            w->click();
+            return true;
+        }
+    }
+    return QToolBar::eventFilter(watched, event);
 }
 
 } // namespace tirelou::ui

@@ -81,8 +81,9 @@ protected:
 };
 
 // A grid of texts. Row 0 (and more, see setHeadingRows) is the heading, drawn as such
-// but clickable like any row. Column widths are given in twips as designed and follow
-// the window scaling.
+// and clickable like any row, but never shown as chosen. Column widths are given in twips
+// as designed and follow the window scaling. From the keyboard, the arrows move among the
+// rows and Enter or Space on the current cell counts as a click on it.
 class Grid : public QTableWidget {
     Q_OBJECT
 public:
@@ -103,6 +104,7 @@ public:
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void styleCell(int row, int column);
@@ -129,9 +131,15 @@ public:
     bool isButtonVisible(int index) const;
     void setButtonEnabled(int index, bool enabled);
     bool isButtonEnabled(int index) const;
+    // Gives the keyboard focus to a button, so that Enter or Space presses it: the last step
+    // of an entry ends on the button that records it.
+    void focusButton(int index);
 
 signals:
     void buttonClicked(int index);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     std::vector<QAction*> actions_;

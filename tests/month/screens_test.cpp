@@ -4,10 +4,12 @@
 #include "support/guitest.h"
 #include "ui/screennames.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QTest>
 
 using namespace tirelou;
 using namespace tirelou::test;
@@ -250,6 +252,52 @@ TEST_F(MonthScreens, PaymentEntryGoesOneFieldAtATimeAndRedoKeepsTheFields) {
     Enter(field(u"Text1"_s), u"  "_s);
     EXPECT_EQ(currentName(), screen::MoisEnCours);
     EXPECT_EQ(data.rows(Mars).at(1).value(field::Rubriques), u"0"_s);
+}
+
+TEST_F(MonthScreens, APaymentIsRecordedAndChosenAgainWithTheKeyboardAlone) {
+    seed();
+    open(screen::EnregisUn);
+    // Each key goes where the focus is, as it would for a user who never takes the mouse.
+    const auto key = [](Qt::Key k) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        QTest::keyClick(target, k);
+    };
+    const auto type = [&](const QString& text) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr);
+        Type(target, text);
+        key(Qt::Key_Return);
+    };
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == list(); }));
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    const int category = list()->currentRow();
+    ASSERT_GE(category, 0);
+    const QString name = list()->itemText(category);
+    EXPECT_EQ(label(u"Label4"_s), name);
+    type(u"veste"_s);
+    type(u"carte"_s);
+    type(u"30"_s);
+    key(Qt::Key_Return); // today's date kept; the focus is then on the button that records
+    key(Qt::Key_Return);
+    EXPECT_EQ(data.rows(Mars).at(0).value(field::Libelle), u"VESTE"_s);
+    EXPECT_EQ(data.rows(Mars).at(0).value(field::Rubriques), name);
+
+    click(4);
+    ASSERT_EQ(currentName(), screen::MoisEnCours);
+    click(7);
+    ASSERT_EQ(currentName(), screen::ModifCheque);
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == list(); }));
+    for (int i = 0; i < 20 && list()->currentRow() != category; ++i)
+        key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    ASSERT_TRUE(shown(u"Grid1"_s));
+    ASSERT_EQ(QApplication::focusWidget(), grid());
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    ASSERT_TRUE(shown(u"Text1"_s));
+    EXPECT_EQ(grid()->selectedItems().size(), 1);
 }
 
 TEST_F(MonthScreens, HubShowsTheMonthInTheLanguageReadFirst) {

@@ -14,6 +14,8 @@
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QTest>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 using namespace tirelou;
@@ -187,6 +189,41 @@ TEST_F(ToolkitTest, GridAndListClicksGiveTheClickedCell) {
     EXPECT_EQ(grid->addRow(), 4);
     grid->clearAll();
     EXPECT_EQ(grid->rowCount(), 0);
+}
+
+TEST_F(ToolkitTest, GridsListsAndToolbarWorkWithTheKeyboardAlone) {
+    open(QStringLiteral("Essai"));
+    ui::Grid* grid = essai()->grid;
+    ClickGridCell(grid, 0, 1); // a clicked heading is reported but never shown as chosen
+    EXPECT_EQ(essai()->echo->text(), QStringLiteral("cell 0,1 BANQUE"));
+    EXPECT_TRUE(grid->selectedItems().isEmpty());
+
+    grid->setCurrentIndex(QModelIndex());
+    grid->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(grid, Qt::Key_Down); // the first arrow lands below the heading
+    EXPECT_EQ(grid->currentRow(), 1);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(essai()->echo->text(), QStringLiteral("cell 2,1 COMPTE 2"));
+    QTest::keyClick(grid, Qt::Key_Up);
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(essai()->echo->text(), QStringLiteral("cell 1,1 COMPTE 1"));
+
+    essai()->list->setFocus();
+    essai()->list->setCurrentRow(0);
+    QTest::keyClick(essai()->list, Qt::Key_Down);
+    QTest::keyClick(essai()->list, Qt::Key_Return);
+    EXPECT_EQ(essai()->echo->text(), QStringLiteral("list 1 ENERGIE"));
+
+    // Tab goes on to the toolbar's buttons, and Space presses the one with the focus.
+    QToolButton* first = toolbar()->buttonWidget(1);
+    ASSERT_NE(first, nullptr);
+    EXPECT_TRUE(first->focusPolicy() & Qt::TabFocus);
+    first->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(WaitFor([&] { return first->hasFocus(); }));
+    QTest::keyClick(first, Qt::Key_Space);
+    EXPECT_TRUE(essai()->echo->text().startsWith(QStringLiteral("button 1")));
 }
 
 TEST_F(ToolkitTest, MessageBoxesAreAnsweredByTheTest) {
