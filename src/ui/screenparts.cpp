@@ -13,8 +13,10 @@ AccountLine::AccountLine(QWidget* parent, QLabel* account, QLabel* balance)
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(account_);
-    row->addStretch(1);
-    row->addWidget(balance_);
+    // The balance takes what room the account number leaves: a huge amount is cut at the
+    // left, never the account number.
+    balance_->setSizePolicy(QSizePolicy::Ignored, balance_->sizePolicy().verticalPolicy());
+    row->addWidget(balance_, 1);
     balance_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 

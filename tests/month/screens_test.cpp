@@ -300,6 +300,17 @@ TEST_F(MonthScreens, APaymentIsRecordedAndChosenAgainWithTheKeyboardAlone) {
     EXPECT_EQ(grid()->selectedItems().size(), 1);
 }
 
+TEST_F(MonthScreens, AHugeBalanceNeverHidesTheAccountNumber) {
+    data.addRow(Mars, {{field::Reste, u"-1e308"_s}});
+    frame->resize(800, 600);
+    open(screen::EnregisUn);
+    settle();
+    QLabel* account = child<QLabel>(u"Label2"_s);
+    ASSERT_NE(account, nullptr);
+    EXPECT_GE(account->width(), account->fontMetrics().horizontalAdvance(account->text()));
+    EXPECT_LE(frame->width(), 800);
+}
+
 TEST_F(MonthScreens, HubShowsTheMonthInTheLanguageReadFirst) {
     data.addRow(Mars, {{field::Reste, u"-1234,5"_s}});
     open(screen::MoisEnCours);
