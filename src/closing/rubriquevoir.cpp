@@ -10,6 +10,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace tirelou {
 namespace {

@@ -10,6 +10,7 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace tirelou::month {
 namespace {
@@ -76,6 +77,8 @@ void Mouvement::reset() {
     list1_->fill(ctx(), /*upperCase=*/true);
     list1_->show();
     list1_->setFocus();
+    if (list1_->count() > 0)
+        list1_->setCurrentRow(0); // the arrows start from the first name
 }
 
 void Mouvement::onCategoryChosen(int row) {

@@ -9,6 +9,7 @@
 #include "ui/widgets.h"
 
 #include <QLabel>
+#include <QVBoxLayout>
 
 namespace tirelou::month {
 namespace {
@@ -49,6 +50,8 @@ void Transfert::load() {
     guarded([this] { LoadCategories(ctx()); });
     list1_->fill(ctx(), /*upperCase=*/true);
     list1_->setFocus();
+    if (list1_->count() > 0)
+        list1_->setCurrentRow(0); // the arrows start from the first name
 }
 
 void Transfert::onCategoryChosen(int row) {
