@@ -1,5 +1,6 @@
 #include "closing/moisconsulter.h"
 #include "closing/moissuivant.h"
+#include "closing/rubriquevoir.h"
 #include "ui/mainframe.h"
 #include "ui/registration.h"
 #include "ui/screennames.h"
@@ -10,6 +11,7 @@ void RegisterClosingScreens(ui::ScreenRegistry& registry) {
     registry.add<MoisSuivant>(screen::MoisSuivant);
     registry.add<MoisConsulter>(screen::MoisConsulter);
     registry.add<LireRubriques>(screen::LireRubriques);
+    registry.add<RubriqueVoir>(screen::RubriqueVoir);
 }
 
 } // namespace tirelou
