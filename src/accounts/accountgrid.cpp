@@ -2,6 +2,7 @@
 
 #include "accounts/accounts.h"
 #include "accounts/screenlook.h"
+#include "data/errors.h"
 #include "data/workingcontext.h"
 #include "ui/logo.h"
 #include "ui/widgets.h"
@@ -13,6 +14,29 @@
 #include <algorithm>
 
 namespace tirelou::accounts {
+namespace {
+
+constexpr ui::Caption kNoUser{u"Ce compte n'a pas de mot de passe : sa création n'a pas été terminée.",
+                              u"This account has no password: its creation was not finished."};
+constexpr ui::Caption kUnreadable{
+    u"Le fichier %1 ne peut pas être ouvert : ce n'est pas un compte, ou il a disparu.",
+    u"The file %1 cannot be opened: it is not an account, or it is gone."};
+
+} // namespace
+
+std::optional<QString> PickOrExplain(WorkingContext& ctx, int row,
+                                     const std::function<std::optional<QString>(WorkingContext&, int)>& pick,
+                                     QString& why) {
+    try {
+        const std::optional<QString> number = pick(ctx, row);
+        if (!number)
+            why = kNoUser.in(ctx.french());
+        return number;
+    } catch (const DbError&) {
+        why = kUnreadable.in(ctx.french()).arg(ctx.accountFile);
+        return std::nullopt;
+    }
+}
 
 ui::Grid* MakeAccountGrid(QWidget* parent) {
     auto* grid = ui::Named<ui::Grid>(parent, QStringLiteral("MSFlexGrid1"));
