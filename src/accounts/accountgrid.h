@@ -43,6 +43,10 @@ ui::Grid* MakeAccountGrid(QWidget* parent);
 // Returns the number of account files.
 int FillAccountGrid(ui::Grid* grid, WorkingContext& ctx, bool freeRow);
 
+// Calls `chosen` with the row clicked on the grid, or with the current row when Enter or
+// Space is pressed on it, so the account screens work without a mouse too.
+void OnAccountChosen(ui::Grid* grid, std::function<void(int)> chosen);
+
 // Narrows the grid to its columns once they are scaled, so it sits centred in the screen.
 void FitAccountGrid(ui::Grid* grid);
 

@@ -51,7 +51,7 @@ Code::Code(const ui::ScreenEnv& env) : ScreenBase(env) {
         CloseAccountDb(ctx());
         open(screen::MotDePasse);
     });
-    connect(grid_, &QTableWidget::cellClicked, this, [this](int r, int) { onGridClicked(r); });
+    OnAccountChosen(grid_, [this](int r) { onGridClicked(r); });
     connect(text1_, &ui::InputField::entered, this, &Code::onOldEntered);
     connect(text2_, &ui::InputField::entered, this, &Code::onNewEntered);
 }
@@ -74,6 +74,7 @@ void Code::reset() {
     toolbar()->setEnabled(true);
     applyScale();
     FitAccountGrid(grid_);
+    grid_->setFocus();
     fieldBox_->setFixedHeight(text1_->sizeHint().height());
 }
 

@@ -65,7 +65,7 @@ MotDePasse::MotDePasse(const ui::ScreenEnv& env) : ScreenBase(env) {
 
     setCaption(kCaption);
     connect(makeToolbar(kButtons), &ui::Toolbar::buttonClicked, this, &MotDePasse::onToolbar);
-    connect(grid_, &QTableWidget::cellClicked, this, [this](int r, int) { onGridClicked(r); });
+    OnAccountChosen(grid_, [this](int r) { onGridClicked(r); });
     connect(text1_, &ui::InputField::entered, this, &MotDePasse::onPasswordEntered);
 }
 

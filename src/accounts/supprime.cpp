@@ -64,7 +64,7 @@ Supprime::Supprime(const ui::ScreenEnv& env) : ScreenBase(env) {
         CloseAccountDb(ctx());
         open(screen::MotDePasse);
     });
-    connect(grid_, &QTableWidget::cellClicked, this, [this](int r, int) { onGridClicked(r); });
+    OnAccountChosen(grid_, [this](int r) { onGridClicked(r); });
     connect(text1_, &ui::InputField::entered, this, &Supprime::onConfirmEntered);
     connect(text2_, &ui::InputField::entered, this, &Supprime::onPasswordEntered);
 }
@@ -88,6 +88,7 @@ void Supprime::reset() {
     toolbar()->setEnabled(true);
     applyScale();
     FitAccountGrid(grid_);
+    grid_->setFocus();
     fieldBox_->setFixedHeight(text1_->sizeHint().height());
 }
 

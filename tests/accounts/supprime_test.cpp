@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTest>
 
 using namespace tirelou;
 using namespace tirelou::test;
@@ -118,4 +119,23 @@ TEST_F(SupprimeTest, TheHeadingRowPicksNoAccount) {
     EXPECT_EQ(prompt(), u"CLICK ON THE NUMBER TO to SUPPRESS"_s);
     EXPECT_TRUE(toolbar()->isEnabled());
     EXPECT_EQ(grid()->rowCount(), 3);
+}
+
+TEST_F(SupprimeTest, TheKeyboardAloneDeletesAnAccount) {
+    fromTheLogin(French);
+    ASSERT_TRUE(grid()->hasFocus());
+    QTest::keyClick(grid(), Qt::Key_Down);
+    QTest::keyClick(grid(), Qt::Key_Down);
+    QTest::keyClick(grid(), Qt::Key_Down);
+    ASSERT_EQ(grid()->currentRow(), 2);
+    QTest::keyClick(grid(), Qt::Key_Return);
+    EXPECT_EQ(prompt(), u" COMPTE NUMERO 2  \"2\" VA ÊTRE SUPPRIMER O/N "_s);
+    ASSERT_TRUE(field(1)->hasFocus());
+    Enter(field(1), u"O"_s);
+    ASSERT_TRUE(field(2)->hasFocus());
+    Enter(field(2), u"DEUX"_s);
+    settle();
+    EXPECT_EQ(currentName(), screen::MotDePasse);
+    EXPECT_FALSE(exists("22026.acd"));
+    EXPECT_TRUE(exists("12026.acd"));
 }
