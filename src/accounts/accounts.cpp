@@ -111,19 +111,17 @@ bool EnterAccount(WorkingContext& ctx, const QString& number) {
 
 namespace {
 
-// The password stored in the first user row, in clear; nothing when there is no user row.
-std::optional<QString> StoredPassword(Database& db, const Filters& filters = {}) {
+// Whether `typed` (trimmed) is the password of the first user row.
+bool PasswordMatches(Database& db, const QString& typed, const Filters& filters = {}) {
     RecordSet rs;
     rs.open(db, table::Usager, filters);
-    if (rs.eof())
-        return std::nullopt;
-    return DecodePassword(rs.value(field::Passe).trimmed());
+    return !rs.eof() && DecodePassword(rs.value(field::Passe)) == typed.trimmed();
 }
 
 } // namespace
 
 bool CheckOldPassword(WorkingContext& ctx, const QString& typed) {
-    return StoredPassword(ctx.accountDb) == typed.trimmed();
+    return PasswordMatches(ctx.accountDb, typed);
 }
 
 bool ChangePassword(WorkingContext& ctx, const QString& password) {
@@ -157,10 +155,9 @@ std::optional<QString> PickAccountToDelete(WorkingContext& ctx, int row) {
 
 DeletionOutcome DeleteAccount(WorkingContext& ctx, const QString& typed,
                               const std::function<void()>& onDeleting) {
-    const std::optional<QString> stored =
-        StoredPassword(ctx.accountDb, {{field::NumCompte, ctx.chosenAccount}});
+    const bool right = PasswordMatches(ctx.accountDb, typed, {{field::NumCompte, ctx.chosenAccount}});
     const Attempt attempt = CountRefusal(ctx);
-    if (stored != typed.trimmed())
+    if (!right)
         return attempt == Attempt::RefusedLast ? DeletionOutcome::RefusedLast : DeletionOutcome::Refused;
     if (onDeleting)
         onDeleting();
