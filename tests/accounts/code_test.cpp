@@ -3,7 +3,6 @@
 #include "screens_support.h"
 #include "ui/screennames.h"
 
-#include <QFile>
 
 using namespace tirelou;
 using namespace tirelou::test;
@@ -117,17 +116,4 @@ TEST_F(CodeTest, TheHeadingRowPicksNothingAndReturnGoesToLogin) {
     EXPECT_EQ(currentName(), screen::MotDePasse);
     EXPECT_FALSE(data.ctx().accountDb.isOpen());
     EXPECT_EQ(ended, 0);
-}
-
-TEST_F(CodeTest, AnUnfinishedAccountIsExplainedAndAnotherCanBePicked) {
-    ASSERT_TRUE(QFile::copy(data.path(TemplateFileName), data.path(u"C2026.acd"_s)));
-    fromTheMenu(French);
-    ASSERT_EQ(grid()->rowCount(), 4);
-    ClickGridCell(grid(), 3, 1);
-    EXPECT_EQ(messageTexts(),
-              QStringList{u"Ce compte n'a pas de mot de passe : sa création n'a pas été terminée."_s});
-    EXPECT_FALSE(field(1)->isVisible());
-    EXPECT_TRUE(grid()->isEnabled());
-    ClickGridCell(grid(), 2, 1);
-    EXPECT_EQ(prompt(), u"ANCIEN MOT DE PASSE DE B"_s);
 }
