@@ -3,7 +3,6 @@
 #include "screens_support.h"
 #include "ui/screennames.h"
 
-
 using namespace tirelou;
 using namespace tirelou::test;
 
