@@ -2,17 +2,69 @@
 
 #include "accounts/accounts.h"
 #include "accounts/screenlook.h"
+#include "data/errors.h"
 #include "data/workingcontext.h"
 #include "ui/logo.h"
 #include "ui/widgets.h"
 
 #include <QBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <algorithm>
 
 namespace tirelou::accounts {
+namespace {
+
+constexpr ui::Caption kNoUser{u"Ce compte n'a pas de mot de passe : sa création n'a pas été terminée.",
+                              u"This account has no password: its creation was not finished."};
+constexpr ui::Caption kUnreadable{
+    u"Le fichier %1 ne peut pas être ouvert : ce n'est pas un compte, ou il a disparu.",
+    u"The file %1 cannot be opened: it is not an account, or it is gone."};
+
+class ChooseByKey final : public QObject {
+public:
+    ChooseByKey(ui::Grid* grid, std::function<void(int)> chosen)
+        : QObject(grid), grid_(grid), chosen_(std::move(chosen)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != grid_ || event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) ||
+            grid_->currentRow() < 0)
+            return false;
+        chosen_(grid_->currentRow());
+        return true;
+    }
+
+private:
+    ui::Grid* grid_;
+    std::function<void(int)> chosen_;
+};
+
+} // namespace
+
+void OnAccountChosen(ui::Grid* grid, std::function<void(int)> chosen) {
+    QObject::connect(grid, &QTableWidget::cellClicked, grid, [chosen](int row, int) { chosen(row); });
+    grid->installEventFilter(new ChooseByKey(grid, std::move(chosen)));
+}
+
+std::optional<QString> PickOrExplain(WorkingContext& ctx, int row,
+                                     const std::function<std::optional<QString>(WorkingContext&, int)>& pick,
+                                     QString& why) {
+    try {
+        const std::optional<QString> number = pick(ctx, row);
+        if (!number)
+            why = kNoUser.in(ctx.french());
+        return number;
+    } catch (const DbError&) {
+        why = kUnreadable.in(ctx.french()).arg(ctx.accountFile);
+        return std::nullopt;
+    }
+}
 
 ui::Grid* MakeAccountGrid(QWidget* parent) {
     auto* grid = ui::Named<ui::Grid>(parent, QStringLiteral("MSFlexGrid1"));

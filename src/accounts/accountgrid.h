@@ -1,5 +1,11 @@
 #pragma once
 
+#include "ui/caption.h"
+
+#include <QString>
+#include <functional>
+#include <optional>
+
 namespace tirelou {
 class WorkingContext;
 namespace ui {
@@ -13,6 +19,21 @@ class QWidget;
 
 namespace tirelou::accounts {
 
+// What the account screens show when a row without account (the heading row) is clicked.
+inline constexpr ui::Caption EmptyRowCaption{u"COMPTE NUMERO %1 VIDE", u"ACCOUNT NUMBER %1 EMPTINESS"};
+
+// An account whose current month is missing or not 1 to 12 cannot be entered (%1: its number).
+inline constexpr ui::Caption DamagedMonthCaption{
+    u"Le mois en cours du compte %1 est endommagé : le compte ne peut pas être ouvert.",
+    u"The current month of the account %1 is damaged: the account cannot be opened."};
+
+// Opens the account of grid row `row` with `pick` (which returns its number, or nothing for
+// a file whose creation was never finished, and throws DbError for a file that cannot be
+// opened). When the account cannot be opened, returns nothing with the reason in `why`.
+std::optional<QString> PickOrExplain(WorkingContext& ctx, int row,
+                                     const std::function<std::optional<QString>(WorkingContext&, int)>& pick,
+                                     QString& why);
+
 // The account grid of the login and account-creation screens: "N°" and the bank column,
 // 450 and 3200 twips wide as designed.
 ui::Grid* MakeAccountGrid(QWidget* parent);
@@ -21,6 +42,10 @@ ui::Grid* MakeAccountGrid(QWidget* parent);
 // (row number, account number); with `freeRow`, one more numbered row with no account.
 // Returns the number of account files.
 int FillAccountGrid(ui::Grid* grid, WorkingContext& ctx, bool freeRow);
+
+// Calls `chosen` with the row clicked on the grid, or with the current row when Enter or
+// Space is pressed on it, so the account screens work without a mouse too.
+void OnAccountChosen(ui::Grid* grid, std::function<void(int)> chosen);
 
 // Narrows the grid to its columns once they are scaled, so it sits centred in the screen.
 void FitAccountGrid(ui::Grid* grid);

@@ -52,6 +52,17 @@ QList<AccountEntry> LoadAccountList(WorkingContext& ctx) {
     return out;
 }
 
+// ---- Password attempts
+
+void RestartAttempts(WorkingContext& ctx) {
+    ctx.modeCode = 0;
+}
+
+Attempt CountRefusal(WorkingContext& ctx) {
+    ++ctx.modeCode;
+    return ctx.modeCode >= kAllowedAttempts ? Attempt::RefusedLast : Attempt::Refused;
+}
+
 // ---- Login
 
 std::optional<QString> PickAccount(WorkingContext& ctx, int row) {
@@ -76,21 +87,86 @@ LoginOutcome TryLogin(WorkingContext& ctx, const QString& account, const QString
     RecordSet rs;
     rs.open(ctx.accountDb, table::Usager,
             {{field::NumCompte, ctx.chosenAccount}, {field::Passe, EncodePassword(typedPassword.trimmed())}});
-    if (rs.eof()) {
-        ++ctx.modeCode;
-        return ctx.modeCode >= kAllowedAttempts ? LoginOutcome::RefusedLast : LoginOutcome::Refused;
-    }
-    const QString number = rs.value(field::NumCompte);
+    if (rs.eof())
+        return CountRefusal(ctx) == Attempt::RefusedLast ? LoginOutcome::RefusedLast : LoginOutcome::Refused;
+    return EnterAccount(ctx, rs.value(field::NumCompte)) ? LoginOutcome::Accepted
+                                                         : LoginOutcome::DamagedMonth;
+}
+
+bool EnterAccount(WorkingContext& ctx, const QString& number) {
+    RecordSet rs;
     rs.open(ctx.accountDb, table::Mois);
     const std::optional<int> month =
         rs.eof() ? std::nullopt : WholeMonth(NumberValue(rs.value(field::Encour)));
     if (!month)
-        return LoginOutcome::DamagedMonth;
+        return false;
     ctx.accountNumber = number;
     ctx.currentMonth = *month;
     MonthTableName(ctx, *month);
     ctx.month = LoadedMonth{};
-    return LoginOutcome::Accepted;
+    return true;
+}
+
+// ---- Password change
+
+namespace {
+
+// Whether `typed` (trimmed) is the password of the first user row.
+bool PasswordMatches(Database& db, const QString& typed, const Filters& filters = {}) {
+    RecordSet rs;
+    rs.open(db, table::Usager, filters);
+    return !rs.eof() && DecodePassword(rs.value(field::Passe)) == typed.trimmed();
+}
+
+} // namespace
+
+bool CheckOldPassword(WorkingContext& ctx, const QString& typed) {
+    return PasswordMatches(ctx.accountDb, typed);
+}
+
+bool ChangePassword(WorkingContext& ctx, const QString& password) {
+    QString number;
+    {
+        Transaction tx(ctx.accountDb);
+        RecordSet rs;
+        rs.open(ctx.accountDb, table::Usager);
+        if (rs.eof())
+            throw DbError("The account has no user row");
+        rs.edit();
+        rs.setValue(field::Passe, EncodePassword(password.trimmed()));
+        rs.update();
+        number = rs.value(field::NumCompte);
+        tx.commit();
+    }
+    ctx.chosenAccount = number.trimmed();
+    return EnterAccount(ctx, number);
+}
+
+// ---- Account deletion
+
+std::optional<QString> PickAccountToDelete(WorkingContext& ctx, int row) {
+    const std::optional<QString> number = PickAccount(ctx, row);
+    if (!number)
+        return std::nullopt;
+    ctx.consultFile = ctx.accountFile;
+    ctx.chosenAccount = number->trimmed();
+    return ctx.chosenAccount;
+}
+
+DeletionOutcome DeleteAccount(WorkingContext& ctx, const QString& typed,
+                              const std::function<void()>& onDeleting) {
+    const bool right = PasswordMatches(ctx.accountDb, typed, {{field::NumCompte, ctx.chosenAccount}});
+    const Attempt attempt = CountRefusal(ctx);
+    if (!right)
+        return attempt == Attempt::RefusedLast ? DeletionOutcome::RefusedLast : DeletionOutcome::Refused;
+    if (onDeleting)
+        onDeleting();
+    // The file is closed before it goes, so that nothing writes it back.
+    CloseAccountDb(ctx);
+    const QString path = ctx.filePath(ctx.consultFile);
+    if (!QFile::remove(path) && QFile::exists(path))
+        return DeletionOutcome::NotRemoved;
+    return DeletionOutcome::Deleted;
 }
 
 // ---- Account creation

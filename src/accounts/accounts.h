@@ -25,6 +25,21 @@ struct AccountEntry {
 // row 1) and returns them with their account numbers, in the same order.
 QList<AccountEntry> LoadAccountList(WorkingContext& ctx);
 
+// ---- Password attempts
+
+// The login and the account deletion allow three wrong passwords; the count is kept in
+// `ctx.modeCode` and restarted by the screen.
+enum class Attempt {
+    Refused,    // another try is allowed
+    RefusedLast // the third refusal since the count restarted: the program ends
+};
+
+// Restarts the count of wrong passwords.
+void RestartAttempts(WorkingContext& ctx);
+
+// Counts one more wrong password.
+Attempt CountRefusal(WorkingContext& ctx);
+
 // ---- Login
 
 // Opens the file of grid row `row` (from 1) as the account database and returns the
@@ -44,6 +59,43 @@ enum class LoginOutcome {
 // attempts are counted in `ctx.modeCode` and survive a change of account. On acceptance
 // the month in memory is emptied: it belonged to the previous account.
 LoginOutcome TryLogin(WorkingContext& ctx, const QString& account, const QString& typedPassword);
+
+// Takes the working context onto the account of the open account database, as a right
+// password does: its number, its current month and month table; the month in memory is
+// emptied, since it belonged to the previous account. False, with nothing changed, when the
+// account's current month is missing or not 1 to 12.
+bool EnterAccount(WorkingContext& ctx, const QString& number);
+
+// ---- Password change
+
+// Whether `typed` (trimmed) is the password of the open account database.
+bool CheckOldPassword(WorkingContext& ctx, const QString& typed);
+
+// Stores `password` (trimmed, encoded; it may be empty) as the open account's password,
+// then enters the account as a login does (see EnterAccount, whose result it returns; the
+// new password is kept either way).
+bool ChangePassword(WorkingContext& ctx, const QString& password);
+
+// ---- Account deletion
+
+// Opens the file of grid row `row` (from 1) to be deleted: it becomes `ctx.consultFile`
+// and its account number `ctx.chosenAccount`, which is returned; nothing when the file has
+// no user row. Throws DbError, the database closed, when the file cannot be opened.
+std::optional<QString> PickAccountToDelete(WorkingContext& ctx, int row);
+
+enum class DeletionOutcome {
+    Deleted,     // the account's file of the current year is gone
+    Refused,     // wrong password; another try is allowed
+    RefusedLast, // the third wrong password: the program ends
+    NotRemoved   // right password, but the file could not be removed; it is left whole
+};
+
+// Checks `typed` against the password of `ctx.chosenAccount` (each try counted, see
+// CountRefusal) and, when right, closes the account database and removes `ctx.consultFile`
+// from the data folder, `onDeleting` called first. The account's archived years are not
+// touched.
+DeletionOutcome DeleteAccount(WorkingContext& ctx, const QString& typed,
+                              const std::function<void()>& onDeleting = {});
 
 // ---- Account creation
 

@@ -63,7 +63,7 @@ Creer::Creer(const ui::ScreenEnv& env) : ScreenBase(env) {
         AbandonNewAccount(ctx());
         open(screen::MotDePasse);
     });
-    connect(grid_, &QTableWidget::cellClicked, this, [this](int r, int) { onGridClicked(r); });
+    OnAccountChosen(grid_, [this](int r) { onGridClicked(r); });
     connect(text1_, &ui::InputField::entered, this, &Creer::onNumberEntered);
     connect(text2_, &ui::InputField::entered, this, &Creer::onPasswordEntered);
 }

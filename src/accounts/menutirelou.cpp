@@ -216,10 +216,6 @@ void MenuTirelou::onToolbar(int index) {
     case ChangePassword:
         CloseAccountDb(ctx());
         open(screen::Code);
-        if (frame().current() == this) { // no such screen yet: the menu goes on with the account
-            guarded([this] { OpenAccountDb(ctx()); });
-            showMenu();
-        }
         break;
     case Theme:
         openNext(screen::MoisThem);

@@ -3,7 +3,6 @@
 #include "accounts/accountgrid.h"
 #include "accounts/accounts.h"
 #include "accounts/links.h"
-#include "data/errors.h"
 #include "data/numbers.h"
 #include "data/workingcontext.h"
 #include "ui/mainframe.h"
@@ -31,20 +30,11 @@ constexpr ui::Caption kAccessCode{u"CODE D'ACCES S.V.P.", u"CODE OF ACCESS PLEAS
 constexpr ui::Caption kChoose{u"Cliquez Sur le Compte de Votre Choix",
                               u"Click On the Account of Your Choice"};
 constexpr ui::Caption kPassword{u"Mot de Passe, Puis Entrée", u"Mot de Passe, Puis Entrée"};
-constexpr ui::Caption kEmptyRow{u"COMPTE NUMERO %1 VIDE", u"ACCOUNT NUMBER %1 EMPTINESS"};
 
 constexpr ui::Caption kRefused{u"Accès refusé, Utilisateur ou Mot de Passe Incorrect !!",
                                u"Refused access, User or Incorrect password, !!"};
 constexpr ui::Caption kRefusedLast{u"Accès refusé, Pour la 3° fois TCHAO !!",
                                    u"Refused access, For the 3° TCHAO times !!"};
-constexpr ui::Caption kNoUser{u"Ce compte n'a pas de mot de passe : sa création n'a pas été terminée.",
-                              u"This account has no password: its creation was not finished."};
-constexpr ui::Caption kUnreadable{
-    u"Le fichier %1 ne peut pas être ouvert : ce n'est pas un compte, ou il a disparu.",
-    u"The file %1 cannot be opened: it is not an account, or it is gone."};
-constexpr ui::Caption kDamagedMonth{
-    u"Le mois en cours du compte %1 est endommagé : le compte ne peut pas être ouvert.",
-    u"The current month of the account %1 is damaged: the account cannot be opened."};
 constexpr ui::Caption kNoBrowser{u"L'aide n'a pas pu être ouverte : aucun navigateur n'est disponible.",
                                  u"The help could not be opened: no browser is available."};
 
@@ -75,7 +65,7 @@ MotDePasse::MotDePasse(const ui::ScreenEnv& env) : ScreenBase(env) {
 
     setCaption(kCaption);
     connect(makeToolbar(kButtons), &ui::Toolbar::buttonClicked, this, &MotDePasse::onToolbar);
-    connect(grid_, &QTableWidget::cellClicked, this, [this](int r, int) { onGridClicked(r); });
+    OnAccountChosen(grid_, [this](int r) { onGridClicked(r); });
     connect(text1_, &ui::InputField::entered, this, &MotDePasse::onPasswordEntered);
 }
 
@@ -96,7 +86,7 @@ void MotDePasse::reset() {
     grid_->setEnabled(true);
     toolbar()->setEnabled(true);
     label2_->setText(text(kChoose));
-    ctx().modeCode = 0; // no failed attempt yet
+    RestartAttempts(ctx());
     applyScale();
     FitAccountGrid(grid_);
 
@@ -114,19 +104,14 @@ void MotDePasse::onGridClicked(int row) {
     if (account.trimmed().isEmpty() || n <= 0) {
         toolbar()->setEnabled(false);
         passwordRow_->hide();
-        label2_->setText(text(kEmptyRow).arg(n));
+        label2_->setText(text(EmptyRowCaption).arg(n));
         pause([this] { reset(); });
         return;
     }
-    std::optional<QString> number;
-    try {
-        number = PickAccount(ctx(), n);
-    } catch (const DbError&) {
-        backToChoice(text(kUnreadable).arg(ctx().accountFile));
-        return;
-    }
+    QString why;
+    const std::optional<QString> number = PickOrExplain(ctx(), n, PickAccount, why);
     if (!number) {
-        backToChoice(text(kNoUser));
+        backToChoice(why);
         return;
     }
     grid_->setEnabled(true);
@@ -155,7 +140,7 @@ void MotDePasse::onPasswordEntered() {
         text1_->setFocus();
         return;
     case LoginOutcome::DamagedMonth:
-        backToChoice(text(kDamagedMonth).arg(label3_->text()));
+        backToChoice(text(DamagedMonthCaption).arg(label3_->text()));
         return;
     }
 }

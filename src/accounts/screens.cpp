@@ -1,7 +1,9 @@
+#include "accounts/code.h"
 #include "accounts/creer.h"
 #include "accounts/language.h"
 #include "accounts/menutirelou.h"
 #include "accounts/motdepasse.h"
+#include "accounts/supprime.h"
 #include "ui/mainframe.h"
 #include "ui/registration.h"
 #include "ui/screennames.h"
@@ -13,6 +15,8 @@ void RegisterAccountScreens(ui::ScreenRegistry& registry) {
     registry.add<accounts::MotDePasse>(screen::MotDePasse);
     registry.add<accounts::Creer>(screen::Creer);
     registry.add<accounts::MenuTirelou>(screen::MenuTirelou);
+    registry.add<accounts::Code>(screen::Code);
+    registry.add<accounts::Supprime>(screen::Supprime);
 }
 
 } // namespace tirelou

@@ -137,7 +137,9 @@ constexpr char32_t kRanks = kLast + 1 - kSurrogateCount;
 
 QString Shift(const QString& text, bool forward) {
     QString out;
-    for (char32_t c : text.trimmed().toUcs4()) {
+    // The typed password is trimmed; the stored one is taken whole, since some characters
+    // are stored as blanks (a "(" as a no-break space).
+    for (char32_t c : (forward ? text.trimmed() : text).toUcs4()) {
         const char32_t rank = ToRank(c);
         const char32_t moved = forward ? (rank + kShift) % kRanks : (rank + kRanks - kShift) % kRanks;
         const char32_t result = FromRank(moved);

@@ -36,7 +36,8 @@ void MarkRowFree(WorkingContext& ctx);
 // destroyed meanwhile. Measured on a monotonic clock, so midnight changes nothing.
 void Pause(const WorkingContext& ctx, QObject* owner, std::function<void()> then);
 
-// Passwords are stored with every character's code raised by 120.
+// Passwords are stored with every character's code raised by 120; the typed text is
+// trimmed first, the stored text is decoded whole.
 QString EncodePassword(const QString& password);
 QString DecodePassword(const QString& stored);
 
