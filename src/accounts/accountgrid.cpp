@@ -9,7 +9,6 @@
 
 #include <QBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <algorithm>
@@ -23,33 +22,11 @@ constexpr ui::Caption kUnreadable{
     u"Le fichier %1 ne peut pas être ouvert : ce n'est pas un compte, ou il a disparu.",
     u"The file %1 cannot be opened: it is not an account, or it is gone."};
 
-class ChooseByKey final : public QObject {
-public:
-    ChooseByKey(ui::Grid* grid, std::function<void(int)> chosen)
-        : QObject(grid), grid_(grid), chosen_(std::move(chosen)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched != grid_ || event->type() != QEvent::KeyPress)
-            return false;
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if ((key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) ||
-            grid_->currentRow() < 0)
-            return false;
-        chosen_(grid_->currentRow());
-        return true;
-    }
-
-private:
-    ui::Grid* grid_;
-    std::function<void(int)> chosen_;
-};
-
 } // namespace
 
 void OnAccountChosen(ui::Grid* grid, std::function<void(int)> chosen) {
+    // The grid reports Enter and Space on its current row as a click.
     QObject::connect(grid, &QTableWidget::cellClicked, grid, [chosen](int row, int) { chosen(row); });
-    grid->installEventFilter(new ChooseByKey(grid, std::move(chosen)));
 }
 
 std::optional<QString> PickOrExplain(WorkingContext& ctx, int row,

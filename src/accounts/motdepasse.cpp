@@ -89,6 +89,7 @@ void MotDePasse::reset() {
     RestartAttempts(ctx());
     applyScale();
     FitAccountGrid(grid_);
+    grid_->setFocus(); // the arrows and Enter choose an account at once
 
     if (files == 0) {
         // Nothing to log into: account creation takes the frame.
