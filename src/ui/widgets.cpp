@@ -135,6 +135,7 @@ Grid::Grid(QWidget* parent) : QTableWidget(parent) {
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
     setAlternatingRowColors(false);
+    setTabKeyNavigation(false); // Tab leaves the grid for the next control; the arrows move in it
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
 }
 

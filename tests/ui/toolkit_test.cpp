@@ -209,6 +209,9 @@ TEST_F(ToolkitTest, GridsListsAndToolbarWorkWithTheKeyboardAlone) {
     QTest::keyClick(grid, Qt::Key_Up);
     QTest::keyClick(grid, Qt::Key_Space);
     EXPECT_EQ(essai()->echo->text(), QStringLiteral("cell 1,1 COMPTE 1"));
+    QTest::keyClick(grid, Qt::Key_Tab); // Tab leaves the grid, its row kept
+    EXPECT_FALSE(grid->hasFocus());
+    EXPECT_EQ(grid->currentRow(), 1);
 
     essai()->list->setFocus();
     essai()->list->setCurrentRow(0);
