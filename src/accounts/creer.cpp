@@ -90,6 +90,7 @@ void Creer::reset() {
     applyScale();
     FitAccountGrid(grid_);
     fieldBox_->setFixedHeight(text1_->sizeHint().height());
+    grid_->setFocus(); // the free row is chosen with the arrows and Enter
 }
 
 void Creer::onGridClicked(int row) {
