@@ -71,6 +71,7 @@ Supprime::Supprime(const ui::ScreenEnv& env) : ScreenBase(env) {
 
 void Supprime::load() {
     reset();
+    setFrameCaption(text(kCaption));
 }
 
 void Supprime::reset() {
@@ -119,7 +120,7 @@ void Supprime::onGridClicked(int row) {
 
 void Supprime::onConfirmEntered() {
     text1_->hide();
-    if (text1_->text().trimmed().left(1) == kKeep) {
+    if (text1_->text().left(1).trimmed() == kKeep) { // a leading blank is no "N"
         label2_->setText(text(kKept).arg(row_));
         return;
     }

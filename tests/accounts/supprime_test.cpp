@@ -34,6 +34,7 @@ protected:
 TEST_F(SupprimeTest, EnterOnThePresetAnswerKeepsTheAccount) {
     fromTheLogin(French);
     EXPECT_EQ(current()->caption(), u"Supprimer un Compte"_s);
+    EXPECT_EQ(frame->caption(), u"Supprimer un Compte"_s);
     EXPECT_EQ(label(u"Label1"_s), u" TIRELOU "_s);
     EXPECT_EQ(prompt(), u"CLIQUEZ SUR LE N° A SUPPRIMER"_s);
     EXPECT_EQ(toolbarCaptions(), u"Retour Menu"_s);
@@ -49,9 +50,14 @@ TEST_F(SupprimeTest, EnterOnThePresetAnswerKeepsTheAccount) {
     EXPECT_FALSE(field(2)->isVisible());
     EXPECT_TRUE(exists("12026.acd"));
 
-    // Another row can be picked after that, and Return leaves for the login.
+    // Another row can be picked after that; only the first character counts, and a
+    // leading blank is no "N": the password is asked.
     ClickGridCell(grid(), 2, 1);
     EXPECT_EQ(prompt(), u" COMPTE NUMERO 2  \"2\" VA ÊTRE SUPPRIMER O/N "_s);
+    field(1)->clear();
+    Enter(field(1), u" N"_s);
+    EXPECT_EQ(prompt(), u" Mot de passe du Compte \"2\" "_s);
+    EXPECT_TRUE(exists("22026.acd"));
     clickToolbar(1);
     settle();
     EXPECT_EQ(currentName(), screen::MotDePasse);
@@ -62,12 +68,13 @@ TEST_F(SupprimeTest, EnterOnThePresetAnswerKeepsTheAccount) {
 TEST_F(SupprimeTest, TheRightPasswordDeletesAndTheLoginListsTheOtherAccount) {
     fromTheLogin(English);
     EXPECT_EQ(current()->caption(), u"To suppress an Account"_s);
+    EXPECT_EQ(frame->caption(), u"To suppress an Account"_s);
     EXPECT_EQ(prompt(), u"CLICK ON THE NUMBER TO to SUPPRESS"_s);
     EXPECT_EQ(toolbarCaptions(), u"Return Menu"_s);
     ClickGridCell(grid(), 1, 1);
     EXPECT_EQ(prompt(), u" ACCOUNT NUMBER 1  \"1\" GOING SUPPRESS O=Yes/N "_s);
     EXPECT_LE(frame->width(), 800); // the long prompts do not widen the frame
-    Enter(field(1), u"o"_s); // typing replaces the preset answer
+    Enter(field(1), u"o"_s);        // typing replaces the preset answer
     EXPECT_EQ(prompt(), u" Password of the Account \"1\" "_s);
     EXPECT_TRUE(field(2)->hasFocus());
     Enter(field(2), u"deux"_s);
