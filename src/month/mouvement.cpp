@@ -94,7 +94,8 @@ void Mouvement::onCategoryChosen(int row) {
 void Mouvement::fillGrid() {
     const QString name = HandOverReader(ctx(), handover::Lire).line();
     QList<MoveLine> lines;
-    if (!guarded([&] { lines = CategoryEntries(ctx(), name); })) {
+    int rows = 0;
+    if (!guarded([&] { lines = CategoryEntries(ctx(), name, &rows); })) {
         reset();
         return;
     }
@@ -115,8 +116,8 @@ void Mouvement::fillGrid() {
         grid1_->setText(line, AmountColumn, m.amount);
         grid1_->setAlignment(line, AmountColumn, Qt::AlignRight);
     }
-    // A category with nothing to move says so; RETOUR leads back to the list.
-    category_->setText(text(kDeparture) + name + (lines.isEmpty() ? text(kEmpty) : QString()));
+    // A category without a row says so; RETOUR leads back to the list.
+    category_->setText(text(kDeparture) + name + (rows == 0 ? text(kEmpty) : QString()));
     category_->show();
     toolbar()->setButtonVisible(Return, true);
     grid1_->show();

@@ -29,7 +29,7 @@ QString GridAmount(const QString& price) {
 
 } // namespace
 
-QList<MoveLine> CategoryEntries(WorkingContext& ctx, const QString& category) {
+QList<MoveLine> CategoryEntries(WorkingContext& ctx, const QString& category, int* rowCount) {
     RecordSet rs;
     OpenWholeMonth(ctx, rs);
     QList<MoveLine> lines;
@@ -43,6 +43,8 @@ QList<MoveLine> CategoryEntries(WorkingContext& ctx, const QString& category) {
             continue;
         lines << MoveLine{label, position, rs.value(field::NumCheque), GridAmount(rs.value(field::Prix))};
     }
+    if (rowCount)
+        *rowCount = position;
     return lines;
 }
 

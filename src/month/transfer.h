@@ -19,8 +19,9 @@ struct MoveLine {
 
 // The entries of `category` in the month in hand, in record order, the category compared
 // without regard to case. Rows with a blank label are not offered, but still counted in
-// the positions.
-QList<MoveLine> CategoryEntries(WorkingContext& ctx, const QString& category);
+// the positions. `rowCount`, when given, receives the number of rows of the category, the
+// unoffered ones included.
+QList<MoveLine> CategoryEntries(WorkingContext& ctx, const QString& category, int* rowCount = nullptr);
 
 // Gives the first row (in record order) of `departure` holding `label` the category
 // `arrival`; category and label are compared without regard to case. Nothing else of the

@@ -49,7 +49,9 @@ TEST_F(TransferTest, GridListsTheCategoryWhateverTheCaseWithPositionsAndMonthlyA
     entry(u"Maison"_s, u"  "_s, u"0"_s, u"3"_s); // counted, not offered
     entry(u"MAISON"_s, u"ASSURANCE"_s, u"PRELEVEMENT"_s, Pair(u"1234.5"_s, 20, u"9876.5"_s), u"P"_s);
 
-    const QList<MoveLine> lines = CategoryEntries(data.ctx(), u"MAISON"_s);
+    int rows = 0;
+    const QList<MoveLine> lines = CategoryEntries(data.ctx(), u"MAISON"_s, &rows);
+    EXPECT_EQ(rows, 3);
     ASSERT_EQ(lines.size(), 2);
     EXPECT_EQ(lines[0].label, u"LOYER"_s);
     EXPECT_EQ(lines[0].position, 1);
@@ -60,7 +62,8 @@ TEST_F(TransferTest, GridListsTheCategoryWhateverTheCaseWithPositionsAndMonthlyA
     EXPECT_EQ(lines[1].position, 3);
     EXPECT_EQ(lines[1].amount, u"1 234.50"_s);
 
-    EXPECT_TRUE(CategoryEntries(data.ctx(), u"VOYAGES"_s).isEmpty());
+    EXPECT_TRUE(CategoryEntries(data.ctx(), u"VOYAGES"_s, &rows).isEmpty());
+    EXPECT_EQ(rows, 0);
 }
 
 TEST_F(TransferTest, OnlyTheFirstEntryOfTheLabelChangesCategory) {
