@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QScrollBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace tirelou::ui {
 
@@ -24,7 +25,19 @@ void KeepLabelsNarrow(QWidget* root) {
 
 // ---- InputField
 
-InputField::InputField(QWidget* parent) : QLineEdit(parent) {}
+InputField::InputField(QWidget* parent) : QLineEdit(parent) {
+    // Pasted text is upper-cased as typed text is, so an answer means the same however it came.
+    connect(this, &QLineEdit::textEdited, this, [this](const QString& now) {
+        if (!upperCase_)
+            return;
+        const QString upper = now.toUpper();
+        if (upper == now)
+            return;
+        const int cursor = cursorPosition();
+        setText(upper);
+        setCursorPosition(std::min(cursor, static_cast<int>(upper.size())));
+    });
+}
 
 QString InputField::promptText() const {
     QWidget* screen = window();

@@ -9,7 +9,9 @@
 #include "ui/widgets.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QProcess>
 #include <QScreen>
@@ -144,6 +146,12 @@ TEST_F(ToolkitTest, TypedKeysAreUpperCasedAndEnterCompletes) {
     EXPECT_EQ(essai()->echo->text(), QString());
     PressEnter(essai()->field);
     EXPECT_EQ(essai()->echo->text(), QStringLiteral("CARTE BLEUE É"));
+
+    // Pasted text too.
+    essai()->field->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("non merci"));
+    QTest::keyClick(essai()->field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(essai()->field->text(), QStringLiteral("NON MERCI"));
 
     essai()->field->clear();
     essai()->field->setUpperCase(false);
