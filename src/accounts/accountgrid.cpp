@@ -5,6 +5,7 @@
 #include "data/errors.h"
 #include "data/workingcontext.h"
 #include "ui/logo.h"
+#include "ui/screennames.h"
 #include "ui/widgets.h"
 
 #include <QBoxLayout>
@@ -111,6 +112,55 @@ void LayOutAccountScreen(QVBoxLayout* body, QLabel* title, QLabel* prompt, ui::G
     body->addSpacing(18);
     body->addLayout(middle);
     body->addStretch(2);
+}
+
+AccountGridScreen::AccountGridScreen(const ui::ScreenEnv& env, const ui::Caption& caption,
+                                     const ui::Caption& title, const ui::Caption& back)
+    : ScreenBase(env) {
+    label1_ = makeTitle(title);
+    label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
+    grid_ = MakeAccountGrid(this);
+    text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
+    text2_ = ui::Named<ui::InputField>(this, QStringLiteral("Text2"));
+
+    // One field shows at a time, always in the same place: the screen does not jump.
+    fieldBox_ = new QWidget(this);
+    auto* fields = new QVBoxLayout(fieldBox_);
+    fields->setContentsMargins(0, 0, 0, 0);
+    fields->addWidget(text1_);
+    fields->addWidget(text2_);
+    LayOutAccountScreen(body(), label1_, label2_, grid_, fieldBox_);
+
+    setCaption(caption);
+    connect(makeToolbar({back}), &ui::Toolbar::buttonClicked, this, [this](int index) {
+        if (index == 1)
+            leave();
+    });
+    OnAccountChosen(grid_, [this](int r) { onGridClicked(r); });
+    connect(text1_, &ui::InputField::entered, this, [this] { onFirstEntered(); });
+    connect(text2_, &ui::InputField::entered, this, [this] { onSecondEntered(); });
+}
+
+void AccountGridScreen::resetGrid(const ui::Caption& prompt, bool freeRow) {
+    text1_->hide();
+    text2_->hide();
+    text1_->clear();
+    text2_->clear();
+    readLanguage();
+    label2_->setText(text(prompt));
+    grid_->setEnabled(false);
+    FillAccountGrid(grid_, ctx(), freeRow);
+    grid_->setEnabled(true);
+    toolbar()->setEnabled(true);
+    applyScale();
+    FitAccountGrid(grid_);
+    fieldBox_->setFixedHeight(text1_->sizeHint().height());
+    grid_->setFocus(); // the row is chosen with the arrows and Enter too
+}
+
+void AccountGridScreen::leave() {
+    CloseAccountDb(ctx());
+    open(screen::MotDePasse);
 }
 
 } // namespace tirelou::accounts

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/caption.h"
+#include "ui/screenbase.h"
 
 #include <QString>
 #include <functional>
@@ -10,7 +11,8 @@ namespace tirelou {
 class WorkingContext;
 namespace ui {
 class Grid;
-}
+class InputField;
+} // namespace ui
 } // namespace tirelou
 
 class QLabel;
@@ -54,5 +56,35 @@ void FitAccountGrid(ui::Grid* grid);
 // left, the grid on the right with `belowGrid` (the screen's fields) under it.
 void LayOutAccountScreen(QVBoxLayout* body, QLabel* title, QLabel* prompt, ui::Grid* grid,
                          QWidget* belowGrid);
+
+// The screens that start from a row of the account grid and then ask two things in turn
+// (account creation, password change, deletion): the title and the prompt, the grid, two
+// fields under it showing one at a time in the same place, and one button back to the
+// login.
+class AccountGridScreen : public ui::ScreenBase {
+    Q_OBJECT
+protected:
+    AccountGridScreen(const ui::ScreenEnv& env, const ui::Caption& caption, const ui::Caption& title,
+                      const ui::Caption& back);
+
+    // Both fields hidden and emptied, the language read, `prompt` shown, the grid filled
+    // again (with a free row if asked) and given the focus.
+    void resetGrid(const ui::Caption& prompt, bool freeRow);
+
+    virtual void onGridClicked(int row) = 0;
+    virtual void onFirstEntered() = 0;
+    virtual void onSecondEntered() = 0;
+    // The button back: the account database closed, the login opens.
+    virtual void leave();
+
+    QLabel* label1_;        // title
+    QLabel* label2_;        // prompt
+    ui::Grid* grid_;        // MSFlexGrid1
+    ui::InputField* text1_; // first answer
+    ui::InputField* text2_; // second answer
+
+private:
+    QWidget* fieldBox_;
+};
 
 } // namespace tirelou::accounts

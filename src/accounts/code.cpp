@@ -9,7 +9,6 @@
 #include "ui/widgets.h"
 
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace tirelou::accounts {
 namespace {
@@ -27,33 +26,9 @@ const QString kBoxTitle = QStringLiteral("TIRELOU");
 
 } // namespace
 
-Code::Code(const ui::ScreenEnv& env) : ScreenBase(env) {
-    label1_ = makeTitle(ui::TitleCaptionCaps);
-    label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
-    grid_ = MakeAccountGrid(this);
-    text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
+Code::Code(const ui::ScreenEnv& env) : AccountGridScreen(env, kCaption, ui::TitleCaptionCaps, kReturn) {
     text1_->setEchoMode(QLineEdit::Password);
-    // Asked only once: the new password shows as it is typed, so a slip is seen.
-    text2_ = ui::Named<ui::InputField>(this, QStringLiteral("Text2"));
-
-    // One field shows at a time, always in the same place: the screen does not jump.
-    fieldBox_ = new QWidget(this);
-    auto* fields = new QVBoxLayout(fieldBox_);
-    fields->setContentsMargins(0, 0, 0, 0);
-    fields->addWidget(text1_);
-    fields->addWidget(text2_);
-    LayOutAccountScreen(body(), label1_, label2_, grid_, fieldBox_);
-
-    setCaption(kCaption);
-    connect(makeToolbar({kReturn}), &ui::Toolbar::buttonClicked, this, [this](int index) {
-        if (index != 1)
-            return;
-        CloseAccountDb(ctx());
-        open(screen::MotDePasse);
-    });
-    OnAccountChosen(grid_, [this](int r) { onGridClicked(r); });
-    connect(text1_, &ui::InputField::entered, this, &Code::onOldEntered);
-    connect(text2_, &ui::InputField::entered, this, &Code::onNewEntered);
+    // text2_, asked only once: the new password shows as it is typed, so a slip is seen.
 }
 
 void Code::load() {
@@ -62,20 +37,7 @@ void Code::load() {
 }
 
 void Code::reset() {
-    text1_->hide();
-    text2_->hide();
-    text1_->clear();
-    text2_->clear();
-    readLanguage();
-    label2_->setText(text(kChoose));
-    grid_->setEnabled(false);
-    FillAccountGrid(grid_, ctx(), false);
-    grid_->setEnabled(true);
-    toolbar()->setEnabled(true);
-    applyScale();
-    FitAccountGrid(grid_);
-    grid_->setFocus();
-    fieldBox_->setFixedHeight(text1_->sizeHint().height());
+    resetGrid(kChoose, false);
 }
 
 void Code::onGridClicked(int row) {
@@ -100,7 +62,7 @@ void Code::onGridClicked(int row) {
     text1_->setFocus();
 }
 
-void Code::onOldEntered() {
+void Code::onFirstEntered() {
     const QString typed = text1_->text();
     text1_->hide();
     bool right = false;
@@ -122,7 +84,7 @@ void Code::onOldEntered() {
     text2_->setFocus();
 }
 
-void Code::onNewEntered() {
+void Code::onSecondEntered() {
     const QString password = text2_->text();
     text2_->hide();
     bool entered = false;

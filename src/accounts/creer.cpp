@@ -9,9 +9,7 @@
 #include "ui/screenparts.h"
 #include "ui/widgets.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace tirelou::accounts {
 namespace {
@@ -40,32 +38,13 @@ const QString kBoxTitle = QStringLiteral("TIRELOU");
 
 } // namespace
 
-Creer::Creer(const ui::ScreenEnv& env) : ScreenBase(env) {
-    label1_ = makeTitle(ui::TitleCaptionCaps);
-    label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
-    grid_ = MakeAccountGrid(this);
-    text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
+Creer::Creer(const ui::ScreenEnv& env) : AccountGridScreen(env, kCaption, ui::TitleCaptionCaps, kReturn) {
     text1_->setMaxLength(40);
-    text2_ = ui::Named<ui::InputField>(this, QStringLiteral("Text2"));
+}
 
-    // One field shows at a time, always in the same place: the screen does not jump.
-    fieldBox_ = new QWidget(this);
-    auto* fields = new QVBoxLayout(fieldBox_);
-    fields->setContentsMargins(0, 0, 0, 0);
-    fields->addWidget(text1_);
-    fields->addWidget(text2_);
-    LayOutAccountScreen(body(), label1_, label2_, grid_, fieldBox_);
-
-    setCaption(kCaption);
-    connect(makeToolbar({kReturn}), &ui::Toolbar::buttonClicked, this, [this](int index) {
-        if (index != 1)
-            return;
-        AbandonNewAccount(ctx());
-        open(screen::MotDePasse);
-    });
-    OnAccountChosen(grid_, [this](int r) { onGridClicked(r); });
-    connect(text1_, &ui::InputField::entered, this, &Creer::onNumberEntered);
-    connect(text2_, &ui::InputField::entered, this, &Creer::onPasswordEntered);
+void Creer::leave() {
+    AbandonNewAccount(ctx());
+    open(screen::MotDePasse);
 }
 
 Creer::~Creer() {
@@ -78,19 +57,7 @@ void Creer::load() {
 }
 
 void Creer::reset() {
-    text1_->hide();
-    text2_->hide();
-    text1_->clear();
-    text2_->clear();
-    readLanguage();
-    label2_->setText(text(kPickFreeRow));
-    grid_->setEnabled(false);
-    FillAccountGrid(grid_, ctx(), true);
-    grid_->setEnabled(true);
-    applyScale();
-    FitAccountGrid(grid_);
-    fieldBox_->setFixedHeight(text1_->sizeHint().height());
-    grid_->setFocus(); // the free row is chosen with the arrows and Enter
+    resetGrid(kPickFreeRow, true);
 }
 
 void Creer::onGridClicked(int row) {
@@ -109,7 +76,7 @@ void Creer::onGridClicked(int row) {
     pause([this] { reset(); });
 }
 
-void Creer::onNumberEntered() {
+void Creer::onFirstEntered() {
     const QString number = text1_->text().trimmed();
     text1_->hide();
     NewAccountRefusal refusal = NewAccountRefusal::None;
@@ -155,7 +122,7 @@ void Creer::askNumberAgain() {
     text1_->setFocus();
 }
 
-void Creer::onPasswordEntered() {
+void Creer::onSecondEntered() {
     const QString number = text1_->text().trimmed();
     const QString password = text2_->text();
     text2_->hide();

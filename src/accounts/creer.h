@@ -1,19 +1,12 @@
 #pragma once
 
-#include "ui/screenbase.h"
-
-class QLabel;
-
-namespace tirelou::ui {
-class Grid;
-class InputField;
-} // namespace tirelou::ui
+#include "accounts/accountgrid.h"
 
 namespace tirelou::accounts {
 
 // Account creation: a free row of the account grid is picked, the account number typed,
 // the account's file built for the current year, then its password stored.
-class Creer final : public ui::ScreenBase {
+class Creer final : public AccountGridScreen {
     Q_OBJECT
 public:
     explicit Creer(const ui::ScreenEnv& env);
@@ -22,18 +15,12 @@ public:
 
 private:
     void reset();
-    void onGridClicked(int row);
-    void onNumberEntered();
-    void onPasswordEntered();
+    void onGridClicked(int row) override;
+    void onFirstEntered() override;  // the account number, in text1_
+    void onSecondEntered() override; // the password, in text2_
+    void leave() override;
     void askNumberAgain();
     QString existsText(const QString& number) const;
-
-    QLabel* label1_;        // title
-    QLabel* label2_;        // prompt
-    ui::Grid* grid_;        // MSFlexGrid1
-    ui::InputField* text1_; // account number
-    ui::InputField* text2_; // password
-    QWidget* fieldBox_;
 };
 
 } // namespace tirelou::accounts

@@ -9,7 +9,6 @@
 #include "ui/widgets.h"
 
 #include <QLabel>
-#include <QVBoxLayout>
 
 namespace tirelou::accounts {
 namespace {
@@ -40,33 +39,9 @@ const QString kKeep = QStringLiteral("N");
 
 } // namespace
 
-Supprime::Supprime(const ui::ScreenEnv& env) : ScreenBase(env) {
-    label1_ = makeTitle(kTitle);
-    label2_ = makeLabel(QStringLiteral("Label2"), QStringLiteral("prompt"));
-    grid_ = MakeAccountGrid(this);
-    text1_ = ui::Named<ui::InputField>(this, QStringLiteral("Text1"));
+Supprime::Supprime(const ui::ScreenEnv& env) : AccountGridScreen(env, kCaption, kTitle, kReturn) {
     text1_->setMaxLength(3);
-    text2_ = ui::Named<ui::InputField>(this, QStringLiteral("Text2"));
     text2_->setEchoMode(QLineEdit::Password);
-
-    // One field shows at a time, always in the same place: the screen does not jump.
-    fieldBox_ = new QWidget(this);
-    auto* fields = new QVBoxLayout(fieldBox_);
-    fields->setContentsMargins(0, 0, 0, 0);
-    fields->addWidget(text1_);
-    fields->addWidget(text2_);
-    LayOutAccountScreen(body(), label1_, label2_, grid_, fieldBox_);
-
-    setCaption(kCaption);
-    connect(makeToolbar({kReturn}), &ui::Toolbar::buttonClicked, this, [this](int index) {
-        if (index != 1)
-            return;
-        CloseAccountDb(ctx());
-        open(screen::MotDePasse);
-    });
-    OnAccountChosen(grid_, [this](int r) { onGridClicked(r); });
-    connect(text1_, &ui::InputField::entered, this, &Supprime::onConfirmEntered);
-    connect(text2_, &ui::InputField::entered, this, &Supprime::onPasswordEntered);
 }
 
 void Supprime::load() {
@@ -75,22 +50,9 @@ void Supprime::load() {
 }
 
 void Supprime::reset() {
-    text1_->hide();
-    text2_->hide();
-    text1_->clear();
-    text2_->clear();
     row_ = 0;
     account_.clear();
-    readLanguage();
-    label2_->setText(text(kChoose));
-    grid_->setEnabled(false);
-    FillAccountGrid(grid_, ctx(), false);
-    grid_->setEnabled(true);
-    toolbar()->setEnabled(true);
-    applyScale();
-    FitAccountGrid(grid_);
-    grid_->setFocus();
-    fieldBox_->setFixedHeight(text1_->sizeHint().height());
+    resetGrid(kChoose, false);
 }
 
 void Supprime::onGridClicked(int row) {
@@ -118,7 +80,7 @@ void Supprime::onGridClicked(int row) {
     ui::ShowInput(text1_, kKeep);
 }
 
-void Supprime::onConfirmEntered() {
+void Supprime::onFirstEntered() {
     text1_->hide();
     if (text1_->text().left(1).trimmed() == kKeep) { // a leading blank is no "N"
         label2_->setText(text(kKept).arg(row_));
@@ -132,7 +94,7 @@ void Supprime::onConfirmEntered() {
     text2_->setFocus();
 }
 
-void Supprime::onPasswordEntered() {
+void Supprime::onSecondEntered() {
     const QString typed = text2_->text();
     text2_->hide();
     DeletionOutcome outcome = DeletionOutcome::Refused;
