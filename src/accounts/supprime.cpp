@@ -84,6 +84,7 @@ void Supprime::onFirstEntered() {
     text1_->hide();
     if (text1_->text().left(1).trimmed() == kKeep) { // a leading blank is no "N"
         label2_->setText(text(kKept).arg(row_));
+        grid_->setFocus(); // another account can be picked at once
         return;
     }
     // Any other answer, an empty one too, is yes: three tries from here.

@@ -46,6 +46,7 @@ TEST_F(SupprimeTest, EnterOnThePresetAnswerKeepsTheAccount) {
     EXPECT_TRUE(field(1)->hasFocus());
     PressEnter(field(1));
     EXPECT_EQ(prompt(), u" COMPTE NUMERO 1 NE SERA PAS SUPPRIMER "_s);
+    EXPECT_TRUE(grid()->hasFocus()); // not the way back, which a second Enter would press
     EXPECT_FALSE(field(1)->isVisible());
     EXPECT_FALSE(field(2)->isVisible());
     EXPECT_TRUE(exists("12026.acd"));
